@@ -1,0 +1,371 @@
+#include "form.h"
+
+#include "application.h"
+#include "menus.h"
+#include "peers.h"
+#include "qt_util.h"
+#include "screen.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+
+// ---------------------------------------------------------------- window peer
+
+TFormWindow::TFormWindow(TForm* form) : QWidget(nullptr, Qt::Window), FForm(form) {}
+
+bool TFormWindow::event(QEvent* e) {
+    switch (e->type()) {
+    case QEvent::WindowActivate:
+        Protected(FForm, [&] { FForm->WindowActivationChanged(true); });
+        break;
+    case QEvent::WindowDeactivate:
+        Protected(FForm, [&] { FForm->WindowActivationChanged(false); });
+        break;
+    case QEvent::WindowStateChange:
+        Protected(FForm, [&] { FForm->WindowGeometryChanged(); });
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(e);
+}
+
+void TFormWindow::closeEvent(QCloseEvent* e) {
+    // The form decides what closing means (hide, or end the program); Qt never closes it by itself.
+    e->ignore();
+    Protected(FForm, [&] { FForm->WindowCloseRequested(); });
+}
+
+void TFormWindow::resizeEvent(QResizeEvent*) {
+    Protected(FForm, [&] {
+        FForm->LayoutWindow();
+        FForm->WindowGeometryChanged();
+    });
+}
+
+void TFormWindow::moveEvent(QMoveEvent*) {
+    Protected(FForm, [&] { FForm->WindowGeometryChanged(); });
+}
+
+// ---------------------------------------------------------------- form
+
+TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
+    FVisible = false;
+    FColor = clBtnFace;
+    FPosition = poDesigned;
+    FWidth = 320;
+    FHeight = 240;
+    if (Screen) Screen->AddForm(this);
+    Widget();
+}
+
+TForm::~TForm() {
+    if (Screen) Screen->RemoveForm(this);
+    if (Application && Application->MainForm() == this) Application->SetMainForm(nullptr);
+    if (FMenu) FMenu->AttachBar(nullptr);
+    FMenu = nullptr;
+}
+
+QWidget* TForm::CreateWidget(QWidget*) {
+    auto* window = new TFormWindow(this);
+    FClientWidget = new TWidgetPeer(this, window);
+    FClientWidget->show();
+    return window;
+}
+
+QWidget* TForm::ClientWidget() {
+    Widget();
+    return FClientWidget;
+}
+
+void TForm::InitWidget() {
+    QWidget* w = Widget();
+    w->setWindowTitle(ToQString(FCaption));
+    ApplyWindowFlags();
+    TRect m = FrameMargins();
+    FSyncingGeometry = true;
+    w->resize(std::max(1, FWidth - m.Left - m.Right), std::max(1, FHeight - m.Top - m.Bottom));
+    if (FPosition == poDesigned) w->move(FLeft, FTop);
+    FSyncingGeometry = false;
+    LayoutWindow();
+}
+
+void TForm::SetCaption(const std::string& v) {
+    if (v == FCaption) return;
+    FCaption = v;
+    Widget()->setWindowTitle(ToQString(v));
+}
+
+void TForm::ApplyWindowFlags() {
+    QWidget* w = Widget();
+    Qt::WindowFlags flags = Qt::Window;
+    switch (FBorderStyle) {
+    case bsToolWindow:
+    case bsSizeToolWin: flags = Qt::Tool; break;
+    case bsDialog: flags = Qt::Dialog; break;
+    case bsNone: flags |= Qt::FramelessWindowHint; break;
+    default: break;
+    }
+    if (FFormStyle == fsStayOnTop) flags |= Qt::WindowStaysOnTopHint;
+    if (w->windowFlags() == flags) return;
+    bool wasVisible = w->isVisible();
+    w->setWindowFlags(flags);
+    if (wasVisible) w->show();
+}
+
+void TForm::SetBorderStyle(TBorderStyle v) {
+    if (v == FBorderStyle) return;
+    FBorderStyle = v;
+    ApplyWindowFlags();
+}
+
+void TForm::SetFormStyle(TFormStyle v) {
+    if (v == FFormStyle) return;
+    FFormStyle = v;
+    ApplyWindowFlags();
+}
+
+TWindowState TForm::WindowState() const {
+    if (FWidget && FWidget->isVisible()) {
+        Qt::WindowStates s = FWidget->windowState();
+        if (s & Qt::WindowMinimized) return wsMinimized;
+        if (s & Qt::WindowMaximized) return wsMaximized;
+        return wsNormal;
+    }
+    return FWindowState;
+}
+
+void TForm::SetWindowState(TWindowState v) {
+    FWindowState = v;
+    if (!FWidget || !FWidget->isVisible()) return;
+    switch (v) {
+    case wsMaximized: FWidget->showMaximized(); break;
+    case wsMinimized: FWidget->showMinimized(); break;
+    case wsNormal: FWidget->showNormal(); break;
+    }
+}
+
+void TForm::SetMenu(TMainMenu* v) {
+    if (v == FMenu) return;
+    if (FMenu) FMenu->AttachBar(nullptr);
+    FMenu = v;
+    if (v) {
+        if (!FMenuBar) FMenuBar = new QMenuBar(Widget());
+        v->AttachBar(FMenuBar);
+        FMenuBar->show();
+    } else if (FMenuBar) {
+        FMenuBar->hide();
+    }
+    LayoutWindow();
+}
+
+void TForm::SetConstraints(const TSizeConstraints& c) {
+    FConstraints = c;
+    ApplyConstraints();
+}
+
+void TForm::ApplyConstraints() {
+    TRect m = FrameMargins();
+    int fw = m.Left + m.Right, fh = m.Top + m.Bottom;
+    Widget()->setMinimumSize(std::max(0, FConstraints.MinWidth - fw), std::max(0, FConstraints.MinHeight - fh));
+    Widget()->setMaximumSize(FConstraints.MaxWidth > 0 ? FConstraints.MaxWidth - fw : QWIDGETSIZE_MAX,
+                             FConstraints.MaxHeight > 0 ? FConstraints.MaxHeight - fh : QWIDGETSIZE_MAX);
+}
+
+int TForm::MenuBarHeight() const {
+    if (!FMenuBar || !FMenu || FMenuBar->isHidden()) return 0;
+    int h = FMenuBar->heightForWidth(std::max(1, FWidget->width()));
+    return h > 0 ? h : FMenuBar->sizeHint().height();
+}
+
+void TForm::LayoutWindow() {
+    if (!FWidget || !FClientWidget) return;
+    int w = FWidget->width(), h = FWidget->height();
+    int mh = MenuBarHeight();
+    if (FMenuBar) FMenuBar->setGeometry(0, 0, w, mh);
+    FClientWidget->setGeometry(0, mh, w, std::max(0, h - mh));
+}
+
+TRect TForm::FrameMargins() const {
+    if (FWidget && FWidget->windowHandle() && FWidget->isVisible()) {
+        QMargins m = FWidget->windowHandle()->frameMargins();
+        return {m.left(), m.top(), m.right(), m.bottom()};
+    }
+    return Screen ? Screen->FrameMargins(IsToolWindow()) : TRect{};
+}
+
+void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    if (AWidth < 0) AWidth = 0;
+    if (AHeight < 0) AHeight = 0;
+    if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
+    bool resized = AWidth != FWidth || AHeight != FHeight;
+    FLeft = ALeft;
+    FTop = ATop;
+    FWidth = AWidth;
+    FHeight = AHeight;
+    if (FWidget && !FSyncingGeometry) {
+        TRect m = FrameMargins();
+        FSyncingGeometry = true;
+        FWidget->resize(std::max(1, AWidth - m.Left - m.Right), std::max(1, AHeight - m.Top - m.Bottom));
+        if (FPosition == poDesigned || FShownOnce) FWidget->move(ALeft, ATop);
+        FSyncingGeometry = false;
+        LayoutWindow();
+    }
+    if (resized && OnResize) OnResize(this);
+}
+
+int TForm::ClientWidth() const {
+    if (FWidget) return FWidget->width();
+    TRect m = FrameMargins();
+    return FWidth - m.Left - m.Right;
+}
+
+int TForm::ClientHeight() const {
+    if (FWidget) return FWidget->height() - MenuBarHeight();
+    TRect m = FrameMargins();
+    return FHeight - m.Top - m.Bottom;
+}
+
+void TForm::SetClientWidth(int v) { SetWidth(FWidth + (v - ClientWidth())); }
+
+void TForm::SetClientHeight(int v) { SetHeight(FHeight + (v - ClientHeight())); }
+
+TPoint TForm::ClientToScreen(TPoint p) const {
+    if (FClientWidget) {
+        QPoint q = FClientWidget->mapToGlobal(QPoint(p.X, p.Y));
+        return {q.x(), q.y()};
+    }
+    return p;
+}
+
+// Reads the window's real place and size back after the window manager or the user changed them.
+void TForm::WindowGeometryChanged() {
+    if (!FWidget || FSyncingGeometry) return;
+    if (FWidget->isVisible() && FWidget->windowHandle()) {
+        QMargins m = FWidget->windowHandle()->frameMargins();
+        if (Screen) Screen->NoteFrameMargins(IsToolWindow(), {m.left(), m.top(), m.right(), m.bottom()});
+    }
+    QRect fg = FWidget->frameGeometry();
+    bool resized = fg.width() != FWidth || fg.height() != FHeight;
+    FLeft = fg.x();
+    FTop = fg.y();
+    FWidth = fg.width();
+    FHeight = fg.height();
+    if (resized) {
+        // Controls that place themselves while painting (such as a picture kept centred) must repaint.
+        for (int i = 0; i < ControlCount(); ++i) Controls(i)->Invalidate();
+        if (OnResize) OnResize(this);
+    }
+}
+
+void TForm::PlaceForFirstShow() {
+    if (FShownOnce) return;
+    FShownOnce = true;
+    QWidget* w = Widget();
+    auto centreOn = [&](const QRect& area) {
+        FSyncingGeometry = true;
+        w->move(area.x() + (area.width() - FWidth) / 2, area.y() + (area.height() - FHeight) / 2);
+        FSyncingGeometry = false;
+    };
+    switch (FPosition) {
+    case poScreenCenter:
+    case poDesktopCenter:
+        if (QScreen* s = QGuiApplication::primaryScreen()) centreOn(s->geometry());
+        break;
+    case poMainFormCenter:
+    case poOwnerFormCenter: {
+        TForm* host = FPosition == poOwnerFormCenter ? dynamic_cast<TForm*>(Owner()) : nullptr;
+        if (!host && Application) host = Application->MainForm();
+        if (host && host != this && host->HandleAllocated())
+            centreOn(host->Widget()->frameGeometry());
+        else if (QScreen* s = QGuiApplication::primaryScreen())
+            centreOn(s->geometry());
+        break;
+    }
+    default: break;
+    }
+}
+
+void TForm::SetVisible(bool v) {
+    QWidget* w = Widget();
+    if (v == FVisible && v == w->isVisible()) return;
+    FVisible = v;
+    if (v) {
+        PlaceForFirstShow();
+        ApplyConstraints();
+        switch (FWindowState) {
+        case wsMaximized: w->showMaximized(); break;
+        case wsMinimized: w->showMinimized(); break;
+        case wsNormal: w->show(); break;
+        }
+        WindowGeometryChanged();
+        if (OnShow) OnShow(this);
+    } else {
+        w->hide();
+        if (OnHide) OnHide(this);
+    }
+}
+
+void TForm::ShowForm() {
+    SetVisible(true);
+    BringToFront();
+    Widget()->activateWindow();
+}
+
+void TForm::Close() {
+    TCloseAction action = caHide;
+    DoClose(action);
+    if (action == caNone) return;
+    if (Application && Application->MainForm() == this) {
+        Application->Terminate();
+        return;
+    }
+    if (action == caMinimize)
+        Widget()->showMinimized();
+    else
+        Hide();
+}
+
+void TForm::DoClose(TCloseAction& Action) {
+    if (OnClose) OnClose(this, Action);
+}
+
+void TForm::WindowCloseRequested() { Close(); }
+
+bool TForm::Active() const { return FWidget && FWidget->isActiveWindow(); }
+
+void TForm::SetFocus() {
+    if (!FWidget) return;
+    FWidget->activateWindow();
+    FWidget->raise();
+}
+
+void TForm::FocusControl(TWinControl* Control) {
+    if (Control && Control->CanFocus()) Control->SetFocus();
+}
+
+void TForm::WindowActivationChanged(bool active) { Perform(WM_ACTIVATE, active ? WA_ACTIVE : WA_INACTIVE, 0); }
+
+void TForm::WndProc(TMessage& Message) {
+    if (Message.Msg == WM_ACTIVATE) {
+        WMActivate(Message);
+        return;
+    }
+    TWinControl::WndProc(Message);
+}
+
+void TForm::WMActivate(TMessage& Message) {
+    if (Message.WParam != WA_INACTIVE) {
+        if (OnActivate) OnActivate(this);
+    } else {
+        if (OnDeactivate) OnDeactivate(this);
+    }
+}
+
+void TForm::AfterConstruction() {
+    if (OnCreate) OnCreate(this);
+}

@@ -1,0 +1,3 @@
+#include "graphic_control.h"
+
+TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {}

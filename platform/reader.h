@@ -1,0 +1,31 @@
+// The description reader: builds a component tree from its text form.
+//
+//   object MainForm: TMainForm
+//     Caption = 'Setup'
+//     object BoardImage1: TBoardImage
+//       Left = 134
+//       ...
+//     end
+//   end
+//
+// Values are integers, numbers, strings ('it''s' #13#10, joined with +), identifiers, sets
+// ([akLeft, akTop]), string lists (( 'one' 'two' )) and byte blocks ({ 0A54 ... }).
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+class TComponent;
+
+// Reads the description into Root: creates every component with Root as owner, sets the
+// properties in stream order, binds handlers by name, resolves component references once the
+// whole tree exists and then tells every component that loading has ended. Anything it does not
+// know or cannot parse raises EReadError naming the source and the line.
+void ReadComponent(std::string_view text, TComponent& Root, const std::string& SourceName);
+
+// Embedded resources, registered by the build.
+void RegisterResource(const std::string& name, const unsigned char* data, std::size_t size);
+std::string_view FindResource(const std::string& name);
+// Reads the resource of that name into Root; a missing resource is an EReadError too.
+void ReadComponentResource(const std::string& name, TComponent& Root);

@@ -1,0 +1,72 @@
+// Renders what the program shows into PNG files without a display, on a fixed 1280 x 1024 screen,
+// from the same embedded board description as the program.
+//
+//   snapshot <output directory>
+#include "app/main_form.h"
+#include "platform/application.h"
+#include "platform/reader.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPixmap>
+#include <QThread>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+// Lets the event loop run for a while so that every pending paint and layout has happened.
+void Settle(int milliseconds = 300) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+}
+
+bool Save(QWidget* window, const std::filesystem::path& file) {
+    window->grab(); // the first render lets controls that place themselves while painting settle
+    Settle(100);
+    QImage image = window->grab().toImage();
+    if (!image.save(QString::fromStdString(file.string()), "PNG")) {
+        std::fprintf(stderr, "snapshot: cannot write %s\n", file.c_str());
+        return false;
+    }
+    std::printf("  %s (%d x %d)\n", file.c_str(), image.width(), image.height());
+    return true;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: snapshot <output directory>\n");
+        return 2;
+    }
+    std::filesystem::path out = argv[1];
+    std::filesystem::create_directories(out);
+    std::filesystem::path config = out / "offscreen-screen.json";
+    std::ofstream(config) << R"({ "screens": [ { "name": "snapshot", "x": 0, "y": 0, "width": 1280, "height": 1024,
+      "logicalDpi": 96, "primary": true } ] })";
+    std::string platform = "offscreen:configfile=" + config.string();
+    setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+
+    TApplication app(argc, argv);
+    RegisterSetupProgram();
+    Application->SetIcon(FindResource("MAINICON"));
+    try {
+        Application->CreateForm(MainForm);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "snapshot: %s\n", e.what());
+        return 1;
+    }
+    MainForm->SetVisible(true);
+    Settle();
+    bool ok = Save(MainForm->Widget(), out / "main_window.png");
+    std::filesystem::remove(config);
+    return ok ? 0 : 1;
+}
