@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -121,21 +122,22 @@ TEST_F(BoardImageTest, AutoSizeTakesThePictureSizeAndKeepsThePlace) {
 
 TEST_F(BoardImageTest, SettersWithTheCurrentValueChangeNothing) {
     Image->SetPicture(*PictureOfSize(600, 561));
+    TBoardImage* image = Image;
     struct Case {
         const char* Name;
-        void (TBoardImage::*Set)(bool);
+        std::function<void(bool)> Set;
         bool Current;
-    } cases[] = {{"Stretch", &TBoardImage::SetStretch, false},
-                 {"Center", &TBoardImage::SetCenter, false},
-                 {"Transparent", &TBoardImage::SetTransparent, false},
-                 {"Scale", &TBoardImage::SetScale, true}};
+    } cases[] = {{"Stretch", [image](bool v) { image->SetStretch(v); }, false},
+                 {"Center", [image](bool v) { image->SetCenter(v); }, false},
+                 {"Transparent", [image](bool v) { image->SetTransparent(v); }, false},
+                 {"Scale", [image](bool v) { image->SetScale(v); }, true}};
     for (const Case& c : cases) {
         Image->Invalidations = 0;
-        (Image->*c.Set)(c.Current);
+        c.Set(c.Current);
         EXPECT_EQ(Image->Invalidations, 0) << c.Name;
-        (Image->*c.Set)(!c.Current);
+        c.Set(!c.Current);
         EXPECT_EQ(Image->Invalidations, 1) << c.Name;
-        (Image->*c.Set)(c.Current);
+        c.Set(c.Current);
     }
 }
 
