@@ -171,9 +171,12 @@ void TForm::SetConstraints(const TSizeConstraints& c) {
 void TForm::ApplyConstraints() {
     TRect m = FrameMargins();
     int fw = m.Left + m.Right, fh = m.Top + m.Bottom;
-    Widget()->setMinimumSize(std::max(0, FConstraints.MinWidth - fw), std::max(0, FConstraints.MinHeight - fh));
-    Widget()->setMaximumSize(FConstraints.MaxWidth > 0 ? FConstraints.MaxWidth - fw : QWIDGETSIZE_MAX,
-                             FConstraints.MaxHeight > 0 ? FConstraints.MaxHeight - fh : QWIDGETSIZE_MAX);
+    QSize minimum(std::max(0, FConstraints.MinWidth - fw), std::max(0, FConstraints.MinHeight - fh));
+    QSize maximum(FConstraints.MaxWidth > 0 ? FConstraints.MaxWidth - fw : QWIDGETSIZE_MAX,
+                  FConstraints.MaxHeight > 0 ? FConstraints.MaxHeight - fh : QWIDGETSIZE_MAX);
+    QWidget* w = Widget();
+    if (w->minimumSize() != minimum) w->setMinimumSize(minimum);
+    if (w->maximumSize() != maximum) w->setMaximumSize(maximum);
 }
 
 int TForm::MenuBarHeight() const {
