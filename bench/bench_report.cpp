@@ -25,7 +25,7 @@ public:
 } // namespace
 
 int RunBenchmarksWithRatios(int argc, char** argv, const std::vector<TRatio>& ratios,
-                            const std::vector<TDifference>& differences) {
+                            const std::vector<TCounterLimit>& limits) {
     benchmark::Initialize(&argc, argv);
     TRecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
@@ -39,15 +39,13 @@ int RunBenchmarksWithRatios(int argc, char** argv, const std::vector<TRatio>& ra
         std::printf("ratio %-28s / %-28s = %5.2f  (target <= %.2f)  %s\n", r.Measured.c_str(), r.Baseline.c_str(),
                     ratio, r.Limit, met ? "met" : "NOT MET");
     }
-    for (const TDifference& d : differences) {
-        auto& m = reporter.Counters[d.Measured];
-        auto& b = reporter.Counters[d.Baseline];
-        if (!m.count(d.Counter) || !b.count(d.Counter)) continue;
-        double diff = m[d.Counter] - b[d.Counter];
-        bool met = diff <= d.Limit;
+    for (const TCounterLimit& l : limits) {
+        auto& counters = reporter.Counters[l.Benchmark];
+        if (!counters.count(l.Counter)) continue;
+        double value = counters[l.Counter];
+        bool met = value <= l.Limit;
         allMet = allMet && met;
-        std::printf("%-10s %-22s - %-22s = %7.2f %s  (target <= %.1f %s)  %s\n", d.Counter.c_str(), d.Measured.c_str(),
-                    d.Baseline.c_str(), diff, d.Unit.c_str(), d.Limit, d.Unit.c_str(), met ? "met" : "NOT MET");
+        std::printf("%-58s = %5.2f  (target <= %.2f)  %s\n", l.Meaning.c_str(), value, l.Limit, met ? "met" : "NOT MET");
     }
     benchmark::Shutdown();
     return allMet ? 0 : 1;

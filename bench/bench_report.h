@@ -10,13 +10,13 @@ struct TRatio {
     double Limit; // the target: Measured / Baseline at most this
 };
 
-struct TDifference {
-    std::string Counter; // a user counter present on both benchmarks
-    std::string Measured;
-    std::string Baseline;
-    double Limit; // the target: Measured - Baseline at most this
-    std::string Unit;
+// A user counter of one benchmark that a target bounds from above.
+struct TCounterLimit {
+    std::string Benchmark;
+    std::string Counter;
+    double Limit;
+    std::string Meaning;
 };
 
 int RunBenchmarksWithRatios(int argc, char** argv, const std::vector<TRatio>& ratios,
-                            const std::vector<TDifference>& differences = {});
+                            const std::vector<TCounterLimit>& limits = {});
