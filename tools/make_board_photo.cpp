@@ -35,7 +35,6 @@ QRectF R(double x, double y, double w, double h) { return QRectF(x * S, y * S, w
 QPointF P(double x, double y) { return QPointF(x * S, y * S); }
 
 const QColor Mask(24, 92, 48);
-const QColor MaskCopper(38, 120, 60);
 const QColor Silk(236, 238, 228);
 
 void Shadow(QPainter& p, const QRectF& r, double radius = 2, double offset = 3, int alpha = 90) {
@@ -71,27 +70,77 @@ void SilkBox(QPainter& p, const QRectF& r) {
     p.drawRect(r);
 }
 
-void Trace(QPainter& p, const std::vector<QPointF>& pts, double width) {
+// Copper under the solder mask is drawn white on black into its own layer; Shade() then lifts
+// it out of the board with a light edge toward the lamp and a dark edge away from it.
+void Trace(QPainter& copper, const std::vector<QPointF>& pts, double width) {
     QPainterPath path(P(pts[0].x(), pts[0].y()));
     for (size_t i = 1; i < pts.size(); ++i) path.lineTo(P(pts[i].x(), pts[i].y()));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(MaskCopper, width * S, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(path);
+    copper.setBrush(Qt::NoBrush);
+    copper.setPen(QPen(Qt::white, width * S, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    copper.drawPath(path);
 }
 
-void Via(QPainter& p, double x, double y) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(46, 128, 66));
-    p.drawEllipse(P(x, y), 2.6 * S, 2.6 * S);
-    p.setBrush(QColor(10, 40, 18));
-    p.drawEllipse(P(x, y), 1.1 * S, 1.1 * S);
+std::vector<QPointF> Vias;
+
+void Via(QPainter& copper, double x, double y) {
+    copper.setPen(Qt::NoPen);
+    copper.setBrush(Qt::white);
+    copper.drawEllipse(P(x, y), 2.8 * S, 2.8 * S);
+    Vias.push_back({x, y});
+}
+
+// The drill of each via, through the shaded mask.
+void DrawViaHoles(QPainter& p) {
+    for (const QPointF& v : Vias) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(150, 140, 100, 110));
+        p.drawEllipse(P(v.x(), v.y()), 1.7 * S, 1.7 * S);
+        p.setBrush(QColor(8, 30, 14));
+        p.drawEllipse(P(v.x(), v.y()), 1.0 * S, 1.0 * S);
+    }
+}
+
+// Smooth random variation, as the mask's thickness and the lamp's falloff give a real board.
+QImage Mottle(int w, int h, int cells) {
+    QImage small(cells, cells * h / w + 1, QImage::Format_Grayscale8);
+    for (int y = 0; y < small.height(); ++y)
+        for (int x = 0; x < small.width(); ++x) small.setPixel(x, y, qRgb(0, 0, 0) + 0x010101 * static_cast<int>(Uniform(0, 255)));
+    return small.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Gives the solder mask its colour, mottling and the raised copper below it.
+void Shade(QImage& img, const QImage& copper) {
+    QImage mottle = Mottle(img.width(), img.height(), 24);
+    QImage fine = Mottle(img.width(), img.height(), 160);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        const uchar* c0 = copper.constScanLine(y);
+        const uchar* cUp = copper.constScanLine(std::max(0, y - 2));
+        const uchar* cDown = copper.constScanLine(std::min(img.height() - 1, y + 2));
+        const uchar* m = mottle.constScanLine(y);
+        const uchar* f = fine.constScanLine(y);
+        for (int x = 0; x < img.width(); ++x) {
+            QRgb px = line[x];
+            if (qAlpha(px) != 0xFE) continue; // only the bare mask, marked while drawing
+            double cu = c0[x] / 255.0;
+            double edge = (cUp[std::max(0, x - 2)] - cDown[std::min(img.width() - 1, x + 2)]) / 255.0;
+            double mot = (m[x] - 128) / 128.0 * 0.07 + (f[x] - 128) / 128.0 * 0.025;
+            double r = 22 + 14 * cu, g = 88 + 34 * cu, b = 46 + 16 * cu;
+            double k = 1.0 + mot;
+            r = r * k + 26 * edge;
+            g = g * k + 40 * edge;
+            b = b * k + 26 * edge;
+            line[x] = qRgb(std::clamp(static_cast<int>(r), 0, 255), std::clamp(static_cast<int>(g), 0, 255),
+                           std::clamp(static_cast<int>(b), 0, 255));
+        }
+    }
 }
 
 void Pin(QPainter& p, double x, double y, double size, bool gold) {
     QRadialGradient g(P(x - size * 0.2, y - size * 0.2), size * S);
-    g.setColorAt(0, gold ? QColor(255, 236, 160) : QColor(250, 250, 245));
-    g.setColorAt(0.6, gold ? QColor(214, 170, 70) : QColor(170, 172, 170));
-    g.setColorAt(1, gold ? QColor(130, 95, 30) : QColor(90, 92, 92));
+    g.setColorAt(0, gold ? QColor(255, 236, 160) : QColor(236, 236, 230));
+    g.setColorAt(0.5, gold ? QColor(214, 170, 70) : QColor(160, 162, 160));
+    g.setColorAt(1, gold ? QColor(130, 95, 30) : QColor(84, 86, 86));
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawRect(QRectF(P(x - size / 2, y - size / 2), QSizeF(size * S, size * S)));
@@ -231,7 +280,7 @@ void SmallPart(QPainter& p, double x, double y, double w, double h, bool vertica
     }
 }
 
-void DrawBoard(QPainter& p) {
+void DrawMask(QPainter& p, QPainter& copper) {
     // The bench below the card.
     QLinearGradient bench(0, 0, W * S, H * S);
     bench.setColorAt(0, QColor(58, 56, 54));
@@ -241,33 +290,48 @@ void DrawBoard(QPainter& p) {
     QRectF board = R(2, 3, 597, 556);
     Shadow(p, board, 6, 4, 160);
     p.setPen(Qt::NoPen);
-    p.setBrush(Mask);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.setBrush(QColor(Mask.red(), Mask.green(), Mask.blue(), 0xFE));
     p.drawRoundedRect(board, 6 * S, 6 * S);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
-    // Copper pours under the mask show as lighter fields.
-    p.setBrush(QColor(30, 104, 54));
-    p.drawRoundedRect(R(110, 140, 380, 300), 10 * S, 10 * S);
-    p.setBrush(Mask);
-    p.drawRoundedRect(R(122, 152, 356, 276), 8 * S, 8 * S);
+    // Copper pours: a ground ring and a plane under the UARTs show as lighter fields.
+    copper.setPen(Qt::NoPen);
+    copper.setBrush(Qt::white);
+    copper.drawRoundedRect(R(110, 140, 380, 300), 10 * S, 10 * S);
+    copper.setBrush(Qt::black);
+    copper.drawRoundedRect(R(122, 152, 356, 276), 8 * S, 8 * S);
+    copper.setBrush(QColor(200, 200, 200));
+    copper.drawRect(R(190, 186, 212, 92));
+    copper.setBrush(Qt::black);
+    for (int i = 0; i < 8; ++i) copper.drawRect(R(196 + i * 26, 190, 20, 84));
+    copper.setPen(QPen(Qt::white, 3 * S));
+    copper.setBrush(Qt::NoBrush);
+    copper.drawRoundedRect(R(8, 9, 585, 544), 5 * S, 5 * S);
 
     // Traces: buses from the UARTs to the headers and to the bus connectors.
     for (int i = 0; i < 16; ++i) {
         double y0 = 180 + i * 9.5;
-        Trace(p, {{250, y0}, {200, y0}, {150 - i * 2.0, y0 + 40 - i * 2.0}, {95, y0 + 40 - i * 2.0}}, 1.6);
-        Trace(p, {{350, y0}, {400, y0}, {450 + i * 2.0, y0 + 30 - i * 2.0}, {515, y0 + 30 - i * 2.0}}, 1.6);
+        Trace(copper, {{250, y0}, {200, y0}, {150 - i * 2.0, y0 + 40 - i * 2.0}, {95, y0 + 40 - i * 2.0}}, 1.6);
+        Trace(copper, {{350, y0}, {400, y0}, {450 + i * 2.0, y0 + 30 - i * 2.0}, {515, y0 + 30 - i * 2.0}}, 1.6);
     }
     for (int i = 0; i < 22; ++i) {
         double x0 = 180 + i * 11;
-        Trace(p, {{x0, 85}, {x0, 118}, {x0 + (i - 11) * 1.5, 150}}, 1.4);
-        Trace(p, {{x0 - 40, 468}, {x0 - 40, 440}, {x0 - 20, 420}}, 1.4);
+        Trace(copper, {{x0, 85}, {x0, 118}, {x0 + (i - 11) * 1.5, 150}}, 1.4);
+        Trace(copper, {{x0 - 40, 468}, {x0 - 40, 440}, {x0 - 20, 420}}, 1.4);
     }
     for (int i = 0; i < 8; ++i) {
         double x0 = 430 + i * 8;
-        Trace(p, {{x0, 125}, {x0, 140 + i * 3.0}, {x0 + 30, 170 + i * 3.0}}, 1.2);
+        Trace(copper, {{x0, 125}, {x0, 140 + i * 3.0}, {x0 + 30, 170 + i * 3.0}}, 1.2);
     }
-    for (int i = 0; i < 60; ++i) Via(p, Uniform(120, 480), Uniform(130, 450));
-    for (int i = 0; i < 24; ++i) Via(p, 105 + i * 16.5, 456);
+    for (int i = 0; i < 70; ++i) Via(copper, Uniform(120, 480), Uniform(130, 450));
+    for (int i = 0; i < 24; ++i) Via(copper, 105 + i * 16.5, 456);
+    for (int i = 0; i < 30; ++i) Via(copper, 96 + i * 14, 90 + (i % 2) * 6);
 
+}
+
+void DrawParts(QPainter& p) {
+    DrawViaHoles(p);
     Hole(p, 20, 22);
     Hole(p, 580, 22);
     Hole(p, 20, 540);
@@ -380,6 +444,55 @@ void DrawBoard(QPainter& p) {
         SmallPart(p, 142, 160 + i * 30, 9, 5, false, QColor(176, 140, 92), "");
     }
 
+    // A serial-number sticker with a bar code, slightly askew as stuck on by hand.
+    {
+        p.save();
+        p.translate(P(330, 400));
+        p.rotate(-1.2);
+        QRectF label(0, 0, 64 * S, 22 * S);
+        Shadow(p, label, 1, 1.5, 80);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(244, 242, 232));
+        p.drawRect(label);
+        p.setBrush(QColor(30, 30, 30));
+        double x = 4;
+        for (int i = 0; x < 60; ++i) {
+            double w = (i * 7 % 5 == 0) ? 1.6 : (i % 3 == 0 ? 1.0 : 0.6);
+            p.drawRect(QRectF(x * S, 3 * S, w * S, 11 * S));
+            x += w + 0.9 + (i % 4) * 0.3;
+        }
+        QFont f("DejaVu Sans Mono");
+        f.setPixelSize(static_cast<int>(4.5 * S));
+        p.setFont(f);
+        p.setPen(QColor(40, 40, 40));
+        p.drawText(QRectF(0, 14.5 * S, 64 * S, 6 * S), Qt::AlignCenter, "S/N 2619-00417");
+        p.restore();
+    }
+    // Small transistors, resistor networks and test points.
+    for (int i = 0; i < 6; ++i) {
+        double x = 150 + i * 52, y = 128;
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(200, 200, 196));
+        p.drawRect(R(x + 1, y - 2, 1.2, 2));
+        p.drawRect(R(x + 5, y - 2, 1.2, 2));
+        p.drawRect(R(x + 3, y + 5, 1.2, 2));
+        Shadow(p, R(x, y, 7, 5), 0.5, 1.2, 70);
+        p.setBrush(QColor(30, 30, 32));
+        p.drawRect(R(x, y, 7, 5));
+        SilkText(p, x + 3.5, y + 11, QString("Q%1").arg(i + 1), 5, false, Qt::AlignHCenter);
+    }
+    for (int i = 0; i < 4; ++i) {
+        SmallPart(p, 430 + (i % 2) * 14, 405 + (i / 2) * 26, 8, 16, true, QColor(24, 24, 26), "");
+        SilkText(p, 434 + (i % 2) * 14, 428 + (i / 2) * 26, QString("RN%1").arg(i + 1), 4.5, false, Qt::AlignHCenter);
+    }
+    for (int i = 0; i < 5; ++i) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(206, 200, 170));
+        p.drawEllipse(P(100 + i * 9, 446), 2.2 * S, 2.2 * S);
+        SilkText(p, 100 + i * 9, 439, QString("TP%1").arg(i + 1), 3.5, false, Qt::AlignHCenter);
+    }
+    for (int i = 0; i < 14; ++i) SilkText(p, 192.5 + i * 16, 284, QString("C%1").arg(i + 3), 3.6, false, Qt::AlignHCenter);
+
     // Silkscreen: card, maker and revision.
     SilkText(p, 300, 440, "HX-OCTSER", 22, true, Qt::AlignHCenter);
     SilkText(p, 300, 463, "HALVERN", 11, true, Qt::AlignHCenter);
@@ -392,7 +505,19 @@ void DrawBoard(QPainter& p) {
 
 // Sheen, vignette and grain at the final size, as a camera and a lamp would add them.
 void Finish(QImage& img) {
-    std::normal_distribution<double> grain(0.0, 3.2);
+    // A touch of softness, as from a lens slightly off perfect focus.
+    QImage soft = img.scaled(img.width() * 3 / 4, img.height() * 3 / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                      .scaled(img.width(), img.height(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        const auto* blur = reinterpret_cast<const QRgb*>(soft.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            line[x] = qRgb((qRed(line[x]) * 3 + qRed(blur[x])) / 4, (qGreen(line[x]) * 3 + qGreen(blur[x])) / 4,
+                           (qBlue(line[x]) * 3 + qBlue(blur[x])) / 4);
+        }
+    }
+    std::normal_distribution<double> grain(0.0, 3.0);
+    std::normal_distribution<double> tint(0.0, 1.4);
     for (int y = 0; y < img.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
@@ -400,9 +525,12 @@ void Finish(QImage& img) {
             double sheen = 1.0 + 0.22 * std::exp(-(dx * dx + dy * dy) * 7.0);
             double vx = (x - W / 2.0) / W, vy = (y - H / 2.0) / H;
             double vignette = 1.0 - 0.28 * (vx * vx + vy * vy) * 2.0;
+            // The lamp's reflection: a soft diagonal band across the upper left.
+            double band = (x * 0.8 + y * 1.0 - 330.0) / 90.0;
+            double glare = 26.0 * std::exp(-band * band) * std::exp(-((x - 220.0) * (x - 220.0)) / (2 * 260.0 * 260.0));
             double n = grain(rng);
             auto channel = [&](int c) {
-                double v = c * sheen * vignette + n;
+                double v = c * sheen * vignette + glare * (0.35 + c / 400.0) + n + tint(rng);
                 return std::clamp(static_cast<int>(std::lround(v)), 0, 255);
             };
             QRgb px = line[x];
@@ -514,14 +642,26 @@ int main(int argc, char** argv) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QImage big(W * S, H * S, QImage::Format_RGB32);
+    QImage big(W * S, H * S, QImage::Format_ARGB32);
+    QImage copper(W * S, H * S, QImage::Format_Grayscale8);
+    copper.fill(0);
+    {
+        QPainter p(&big);
+        QPainter c(&copper);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        c.setRenderHint(QPainter::Antialiasing);
+        DrawMask(p, c);
+    }
+    Shade(big, copper);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
-        DrawBoard(p);
+        DrawParts(p);
     }
-    QImage photo = big.scaled(W, H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    QImage photo = big.convertToFormat(QImage::Format_RGB32)
+                       .scaled(W, H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     Finish(photo);
     if (!WriteJpeg(photo, argv[1])) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
