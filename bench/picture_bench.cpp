@@ -16,24 +16,7 @@
 namespace {
 
 // The Picture.Data block of the embedded description, as the reader would hand it over.
-std::vector<std::uint8_t> PictureBlock() {
-    std::string_view text = FindResource("TMAINFORM");
-    size_t at = text.find("Picture.Data = {");
-    std::vector<std::uint8_t> bytes;
-    int high = -1;
-    for (size_t i = at + 16; i < text.size() && text[i] != '}'; ++i) {
-        char c = text[i];
-        int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
-        if (d < 0) continue;
-        if (high < 0) {
-            high = d;
-        } else {
-            bytes.push_back(static_cast<std::uint8_t>(high * 16 + d));
-            high = -1;
-        }
-    }
-    return bytes;
-}
+std::vector<std::uint8_t> PictureBlock() { return FindBinaryProperty(FindResource("TMAINFORM"), "Picture.Data"); }
 
 const std::vector<std::uint8_t>& Block() {
     static std::vector<std::uint8_t> block = [] {

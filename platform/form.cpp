@@ -201,24 +201,16 @@ TRect TForm::FrameMargins() const {
     return Screen ? Screen->FrameMargins(IsToolWindow()) : TRect{};
 }
 
-void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-    if (AWidth < 0) AWidth = 0;
-    if (AHeight < 0) AHeight = 0;
-    if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
-    bool resized = AWidth != FWidth || AHeight != FHeight;
-    FLeft = ALeft;
-    FTop = ATop;
-    FWidth = AWidth;
-    FHeight = AHeight;
+void TForm::BoundsChanged(const TRect& OldBounds) {
     if (FWidget && !FSyncingGeometry) {
         TRect m = FrameMargins();
         FSyncingGeometry = true;
-        FWidget->resize(std::max(1, AWidth - m.Left - m.Right), std::max(1, AHeight - m.Top - m.Bottom));
-        if (FPosition == poDesigned || FShownOnce) FWidget->move(ALeft, ATop);
+        FWidget->resize(std::max(1, FWidth - m.Left - m.Right), std::max(1, FHeight - m.Top - m.Bottom));
+        if (FPosition == poDesigned || FShownOnce) FWidget->move(FLeft, FTop);
         FSyncingGeometry = false;
         LayoutWindow();
     }
-    if (resized && OnResize) OnResize(this);
+    if ((OldBounds.Width() != FWidth || OldBounds.Height() != FHeight) && OnResize) OnResize(this);
 }
 
 int TForm::ClientWidth() const {

@@ -48,7 +48,6 @@ public:
     void SetConstraints(const TSizeConstraints& c);
 
     // --- geometry: Left, Top, Width and Height are the outer frame on the screen
-    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     int ClientWidth() const override;
     int ClientHeight() const override;
     void SetClientWidth(int v);
@@ -88,6 +87,8 @@ public:
 
 protected:
     void WndProc(TMessage& Message) override;
+    // Places the window: Left, Top, Width and Height are the outer frame.
+    void BoundsChanged(const TRect& OldBounds) override;
     virtual void WMActivate(TMessage& Message);
     virtual void DoClose(TCloseAction& Action);
     QWidget* CreateWidget(QWidget* parentWidget) override;

@@ -452,6 +452,23 @@ void ReadComponent(std::string_view text, TComponent& Root, const std::string& S
     TBuilder(Root, parser).Build(root);
 }
 
+namespace {
+const TValue* FindProperty(const TObjectRecord& rec, const std::string& name) {
+    for (const TPropRecord& p : rec.Props)
+        if (SameText(p.Name, name) && p.Value.ValueKind == TValue::Kind::Binary) return &p.Value;
+    for (const TObjectRecord& child : rec.Children)
+        if (const TValue* v = FindProperty(child, name)) return v;
+    return nullptr;
+}
+} // namespace
+
+std::vector<std::uint8_t> FindBinaryProperty(std::string_view text, const std::string& PropertyName) {
+    TParser parser(text, "description");
+    TObjectRecord root = parser.ParseRoot();
+    const TValue* v = FindProperty(root, PropertyName);
+    return v ? v->Bytes : std::vector<std::uint8_t>();
+}
+
 void RegisterResource(const std::string& name, const unsigned char* data, std::size_t size) {
     Resources()[name] = std::string_view(reinterpret_cast<const char*>(data), size);
 }

@@ -13,6 +13,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,10 @@ class TComponent;
 // whole tree exists and then tells every component that loading has ended. Anything it does not
 // know or cannot parse raises EReadError naming the source and the line.
 void ReadComponent(std::string_view text, TComponent& Root, const std::string& SourceName);
+
+// The byte block of the first property of that name anywhere in a description; empty when there is
+// none. Raises EReadError when the description cannot be parsed.
+std::vector<std::uint8_t> FindBinaryProperty(std::string_view text, const std::string& PropertyName);
 
 // Embedded resources, registered by the build.
 void RegisterResource(const std::string& name, const unsigned char* data, std::size_t size);

@@ -146,17 +146,9 @@ void TWinControl::UpdateGeometry() {
     if (FWidget) FWidget->setGeometry(FLeft, FTop, FWidth, FHeight);
 }
 
-void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-    if (AWidth < 0) AWidth = 0;
-    if (AHeight < 0) AHeight = 0;
-    if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
-    TRect old = BoundsRect();
-    FLeft = ALeft;
-    FTop = ATop;
-    FWidth = AWidth;
-    FHeight = AHeight;
+void TWinControl::BoundsChanged(const TRect& OldBounds) {
     UpdateGeometry();
-    if ((old.Width() != FWidth || old.Height() != FHeight) && OnResize) OnResize(this);
+    if ((OldBounds.Width() != FWidth || OldBounds.Height() != FHeight) && OnResize) OnResize(this);
 }
 
 void TWinControl::SetVisible(bool v) {

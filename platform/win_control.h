@@ -44,7 +44,6 @@ public:
     TNotifyEvent OnExit;
 
     // --- overrides
-    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void SetVisible(bool v) override;
     void SetEnabled(bool v) override;
     void SetColor(TColor v) override;
@@ -62,6 +61,8 @@ public:
     void PaintWidget(QPainter& painter, const QRect& dirty);
 
 protected:
+    // Moves the window; a windowed control repaints itself, so the parent needs no repaint.
+    void BoundsChanged(const TRect& OldBounds) override;
     // Makes the control's window; the default window paints through Paint.
     virtual QWidget* CreateWidget(QWidget* parentWidget);
     // Applies the stored state to a new window.

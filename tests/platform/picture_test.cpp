@@ -15,25 +15,7 @@
 namespace {
 
 // The bytes of the first picture data block in the embedded board description.
-std::vector<std::uint8_t> EmbeddedPictureBlock() {
-    std::string_view text = FindResource("TMAINFORM");
-    size_t at = text.find("Picture.Data = {");
-    if (at == std::string_view::npos) return {};
-    std::vector<std::uint8_t> bytes;
-    int high = -1;
-    for (size_t i = at + 16; i < text.size() && text[i] != '}'; ++i) {
-        char c = text[i];
-        int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
-        if (d < 0) continue;
-        if (high < 0) {
-            high = d;
-        } else {
-            bytes.push_back(static_cast<std::uint8_t>(high * 16 + d));
-            high = -1;
-        }
-    }
-    return bytes;
-}
+std::vector<std::uint8_t> EmbeddedPictureBlock() { return FindBinaryProperty(FindResource("TMAINFORM"), "Picture.Data"); }
 
 std::vector<std::uint8_t> EmbeddedJpeg() {
     std::vector<std::uint8_t> block = EmbeddedPictureBlock();
