@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -305,7 +307,17 @@ void TWinControl::PaintWidget(QPainter& painter, const QRect& dirty) {
         ~Reset() { c.SetPainter(nullptr); }
     } reset{FCanvas};
     if (!FControlStyle.Contains(csOpaque)) painter.fillRect(dirty, ToQColor(FColor));
+    TRect before = BoundsRect();
     Protected(this, [&] { Paint(); });
+    if (BoundsRect() != before) {
+        // The control moved itself while painting: what was just drawn went to its old place, and
+        // the toolkit is still finishing this paint, so ask for a fresh one once it is done.
+        QPointer<QWidget> parentWidget = FParent ? FParent->ClientWidget() : nullptr;
+        QTimer::singleShot(0, FWidget, [parentWidget, self = FWidget] {
+            if (parentWidget) parentWidget->update();
+            self->update();
+        });
+    }
     for (TControl* c : std::vector<TControl*>(FControls)) {
         if (!c->Visible() || !dirty.intersects(ToQRect(c->BoundsRect()))) continue;
         auto* g = dynamic_cast<TGraphicControl*>(c);

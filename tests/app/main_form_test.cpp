@@ -3,6 +3,7 @@
 
 #include "platform/combo_box.h"
 #include "platform/menus.h"
+#include "platform/reader.h"
 #include "setupctrls/board/board_highlight.h"
 #include "setupctrls/board/board_image.h"
 #include "setupctrls/settings/dip_switch.h"
@@ -193,6 +194,41 @@ TEST_F(MainFormTest, CreateHandlerHooksTheSupporterToTheFirstIdleMoment) {
     EXPECT_EQ(Application->OnIdle, TIdleEvent::Of<&TSetupSupporter::AppIdle>(Form->SetSup));
     ASSERT_TRUE(WaitUntil([&] { return Form->SetSup->SetupDone(); }));
     EXPECT_FALSE(Application->OnIdle.Assigned());
+}
+
+TEST(Description, ConstructorValuesStandWhereTheDescriptionIsSilent) {
+    TForm root(nullptr);
+    ReadComponent("object Root: TForm\n"
+                  "  object P: TRadioPanel\n  end\n"
+                  "  object D: TDipSwitch\n  end\n"
+                  "  object H: TBoardHighlight\n  end\n"
+                  "  object S: TSetupSupporter\n  end\n"
+                  "end\n",
+                  root, "TEST");
+    auto* panel = dynamic_cast<TRadioPanel*>(root.FindComponent("P"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->BevelOuter(), bvNone); // not the bvRaised of an ordinary panel
+    EXPECT_FALSE(panel->Visible());
+    EXPECT_EQ(panel->BoundsRect(), Bounds(0, 0, 194, 100));
+    EXPECT_EQ(panel->MemoHeight(), 58);
+    EXPECT_EQ(panel->FinalAnchors(), TAnchors({akLeft, akTop}));
+    auto* dip = dynamic_cast<TDipSwitch*>(root.FindComponent("D"));
+    ASSERT_NE(dip, nullptr);
+    EXPECT_EQ(dip->NumSwitches(), 3); // not the declared default of 7
+    EXPECT_EQ(dip->BinaryValueStr(), "000");
+    EXPECT_EQ(dip->Value(), 0u);
+    EXPECT_EQ(dip->Orientation(), otUp);
+    EXPECT_EQ(dip->BoundsRect(), Bounds(0, 0, 53, 43));
+    auto* circle = dynamic_cast<TBoardHighlight*>(root.FindComponent("H"));
+    ASSERT_NE(circle, nullptr);
+    EXPECT_EQ(circle->HighlightType(), htSettings);
+    EXPECT_EQ(circle->BoundsRect(), Bounds(0, 0, 65, 65));
+    EXPECT_TRUE(circle->CreatePopup());
+    auto* sup = dynamic_cast<TSetupSupporter*>(root.FindComponent("S"));
+    ASSERT_NE(sup, nullptr);
+    EXPECT_TRUE(sup->ChangeButtons); // not the declared default of False
+    EXPECT_EQ(sup->Channels, 8);
+    EXPECT_TRUE(sup->bSeries);
 }
 
 } // namespace
