@@ -76,6 +76,14 @@ void TBitmap::SetPixel(int x, int y, TColor c) {
                      (static_cast<std::uint32_t>(GetGValue(rgb)) << 8) | static_cast<std::uint32_t>(GetBValue(rgb));
 }
 
+void TBitmap::Assign(const TBitmap& Source) {
+    if (&Source == this) return;
+    EndPaint();
+    *FImage = Source.Image().copy();
+    FWidth = Source.FWidth;
+    FHeight = Source.FHeight;
+}
+
 TCanvas& TBitmap::Canvas() {
     if (!FCanvas) FCanvas = std::make_unique<TBitmapCanvas>(*this);
     return *FCanvas;

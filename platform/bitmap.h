@@ -37,6 +37,8 @@ public:
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor c);
 
+    // Takes a copy of the other bitmap's size and pixels.
+    void Assign(const TBitmap& Source);
     TCanvas& Canvas();
     void Draw(TCanvas& canvas, const TRect& rect) override;
     std::unique_ptr<TGraphic> Clone() const override;

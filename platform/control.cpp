@@ -22,7 +22,29 @@ void TControl::SetParent(TWinControl* AParent) {
         FParent->RemoveControl(this);
     }
     FParent = nullptr;
-    if (AParent) AParent->InsertControl(this);
+    if (AParent) {
+        AParent->InsertControl(this);
+        if (FParentFont) {
+            FTakingParentFont = true;
+            FFont.Assign(AParent->Font());
+            FTakingParentFont = false;
+        }
+        UpdateAnchorRules();
+    }
+}
+
+void TControl::SetParentFont(bool v) {
+    FParentFont = v;
+    if (v && FParent) {
+        FTakingParentFont = true;
+        FFont.Assign(FParent->Font());
+        FTakingParentFont = false;
+    }
+}
+
+void TControl::OnFontChange(TObject*) {
+    if (!FTakingParentFont) FParentFont = false;
+    FontChanged();
 }
 
 void TControl::BringToFront() {
@@ -67,7 +89,51 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     FTop = ATop;
     FWidth = AWidth;
     FHeight = AHeight;
+    if (!FAnchoring) UpdateAnchorRules();
     BoundsChanged(old);
+}
+
+void TControl::UpdateAnchorRules() {
+    if (!FParent) return;
+    int pw = FParent->ClientWidth(), ph = FParent->ClientHeight();
+    if (FAnchors.Contains(akRight))
+        FAnchorRules.X = FAnchors.Contains(akLeft) ? FWidth : FLeft;
+    else
+        FAnchorRules.X = FLeft + FWidth / 2;
+    if (FAnchors.Contains(akBottom))
+        FAnchorRules.Y = FAnchors.Contains(akTop) ? FHeight : FTop;
+    else
+        FAnchorRules.Y = FTop + FHeight / 2;
+    FOriginalParentSize = {pw, ph};
+}
+
+// A side anchored on both ends stretches; anchored on the far end only, it keeps its distance to
+// that end; anchored on neither, its centre keeps its fraction of the parent's size.
+void TControl::ApplyAnchors(int ParentWidth, int ParentHeight) {
+    if (FOriginalParentSize.X <= 0 || FOriginalParentSize.Y <= 0) {
+        UpdateAnchorRules();
+        return;
+    }
+    int left = FLeft, top = FTop, width = FWidth, height = FHeight;
+    if (FAnchors.Contains(akRight)) {
+        if (FAnchors.Contains(akLeft))
+            width = ParentWidth - (FOriginalParentSize.X - FAnchorRules.X);
+        else
+            left = FAnchorRules.X + (ParentWidth - FOriginalParentSize.X);
+    } else if (!FAnchors.Contains(akLeft)) {
+        left = static_cast<int>(static_cast<long long>(FAnchorRules.X) * ParentWidth / FOriginalParentSize.X) - width / 2;
+    }
+    if (FAnchors.Contains(akBottom)) {
+        if (FAnchors.Contains(akTop))
+            height = ParentHeight - (FOriginalParentSize.Y - FAnchorRules.Y);
+        else
+            top = FAnchorRules.Y + (ParentHeight - FOriginalParentSize.Y);
+    } else if (!FAnchors.Contains(akTop)) {
+        top = static_cast<int>(static_cast<long long>(FAnchorRules.Y) * ParentHeight / FOriginalParentSize.Y) - height / 2;
+    }
+    FAnchoring = true;
+    SetBounds(left, top, width, height);
+    FAnchoring = false;
 }
 
 void TControl::BoundsChanged(const TRect& OldBounds) {
@@ -89,9 +155,17 @@ TPoint TControl::ScreenToClient(TPoint p) const {
     return {p.X - origin.X, p.Y - origin.Y};
 }
 
-void TControl::SetAlign(TAlign v) { FAlign = v; }
+void TControl::SetAlign(TAlign v) {
+    if (v == FAlign) return;
+    FAlign = v;
+    if (FParent) FParent->AlignControls();
+}
 
-void TControl::SetAnchors(TAnchors v) { FAnchors = v; }
+void TControl::SetAnchors(TAnchors v) {
+    if (v == FAnchors) return;
+    FAnchors = v;
+    UpdateAnchorRules();
+}
 
 void TControl::SetAutoSize(bool v) {
     if (v == FAutoSize) return;

@@ -53,6 +53,8 @@ public:
     virtual void SetAlign(TAlign v);
     TAnchors Anchors() const { return FAnchors; }
     virtual void SetAnchors(TAnchors v);
+    // Re-places the control inside a parent client area of the given size, as its anchors say.
+    void ApplyAnchors(int ParentWidth, int ParentHeight);
     bool AutoSize() const { return FAutoSize; }
     virtual void SetAutoSize(bool v);
     // Asked when AutoSize is on: may propose a new size; answers whether sizing is allowed.
@@ -71,6 +73,9 @@ public:
     TColor Color() const { return FColor; }
     virtual void SetColor(TColor v);
     TFont& Font() { return FFont; }
+    // Whether the control takes its parent's font; on by default, off once the font is set.
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool v);
     const std::string& Caption() const { return FCaption; }
     virtual void SetCaption(const std::string& v);
     const std::string& Hint() const { return FHint; }
@@ -116,7 +121,9 @@ protected:
     virtual void BoundsChanged(const TRect& OldBounds);
     virtual void VisibleChanged() {}
     virtual void FontChanged() { Invalidate(); }
-    void OnFontChange(TObject*) { FontChanged(); }
+    void OnFontChange(TObject*);
+    // Remembers the distances that the anchors keep, against the parent's present client size.
+    void UpdateAnchorRules();
 
     int FLeft = 0;
     int FTop = 0;
@@ -135,6 +142,13 @@ protected:
     bool FShowHint = false;
     int FCursor = 0;
     TControlStyle FControlStyle;
+    bool FParentFont = true;
+    bool FTakingParentFont = false;
+    // The anchors' reference: left (or centre, or width) and top (or centre, or height), and the
+    // parent's client size when they were taken.
+    TPoint FAnchorRules;
+    TPoint FOriginalParentSize;
+    bool FAnchoring = false;
 
     friend class TWinControl;
 };

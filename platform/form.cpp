@@ -5,9 +5,11 @@
 #include "peers.h"
 #include "qt_util.h"
 #include "screen.h"
+#include "std_controls.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QWindow>
@@ -45,6 +47,15 @@ void TFormWindow::resizeEvent(QResizeEvent*) {
         FForm->LayoutWindow();
         FForm->WindowGeometryChanged();
     });
+}
+
+// Esc and Enter that no control took press the window's cancel or default button.
+void TFormWindow::keyPressEvent(QKeyEvent* e) {
+    bool cancel = e->key() == Qt::Key_Escape;
+    bool confirm = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    bool handled = false;
+    if (cancel || confirm) Protected(FForm, [&] { handled = FForm->PressDialogKey(cancel); });
+    if (!handled) QWidget::keyPressEvent(e);
 }
 
 void TFormWindow::moveEvent(QMoveEvent*) {
@@ -190,7 +201,9 @@ void TForm::LayoutWindow() {
     int w = FWidget->width(), h = FWidget->height();
     int mh = MenuBarHeight();
     if (FMenuBar) FMenuBar->setGeometry(0, 0, w, mh);
+    QSize before = FClientWidget->size();
     FClientWidget->setGeometry(0, mh, w, std::max(0, h - mh));
+    if (FClientWidget->size() != before) AlignControls();
 }
 
 TRect TForm::FrameMargins() const {
@@ -331,6 +344,26 @@ void TForm::DoClose(TCloseAction& Action) {
 
 void TForm::WindowCloseRequested() { Close(); }
 
+namespace {
+TButton* FindDialogButton(TWinControl* parent, bool cancel) {
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* c = parent->Controls(i);
+        if (!c->Visible() || !c->Enabled()) continue;
+        if (auto* b = dynamic_cast<TButton*>(c); b && (cancel ? b->Cancel() : b->Default())) return b;
+        if (auto* w = dynamic_cast<TWinControl*>(c))
+            if (TButton* b = FindDialogButton(w, cancel)) return b;
+    }
+    return nullptr;
+}
+} // namespace
+
+bool TForm::PressDialogKey(bool Cancel) {
+    TButton* button = FindDialogButton(this, Cancel);
+    if (!button) return false;
+    button->Click();
+    return true;
+}
+
 bool TForm::Active() const { return FWidget && FWidget->isActiveWindow(); }
 
 void TForm::SetFocus() {
@@ -343,23 +376,26 @@ void TForm::FocusControl(TWinControl* Control) {
     if (Control && Control->CanFocus()) Control->SetFocus();
 }
 
-void TForm::WindowActivationChanged(bool active) { Perform(WM_ACTIVATE, active ? WA_ACTIVE : WA_INACTIVE, 0); }
+// The window's own activation message first, then the form's activation events.
+void TForm::WindowActivationChanged(bool active) {
+    Perform(WM_ACTIVATE, active ? WA_ACTIVE : WA_INACTIVE, 0);
+    Perform(active ? CM_ACTIVATE : CM_DEACTIVATE, 0, 0);
+}
 
 void TForm::WndProc(TMessage& Message) {
-    if (Message.Msg == WM_ACTIVATE) {
-        WMActivate(Message);
-        return;
+    switch (Message.Msg) {
+    case WM_ACTIVATE: WMActivate(Message); break;
+    case CM_ACTIVATE:
+        if (OnActivate) OnActivate(this);
+        break;
+    case CM_DEACTIVATE:
+        if (OnDeactivate) OnDeactivate(this);
+        break;
+    default: TWinControl::WndProc(Message); break;
     }
-    TWinControl::WndProc(Message);
 }
 
-void TForm::WMActivate(TMessage& Message) {
-    if (Message.WParam != WA_INACTIVE) {
-        if (OnActivate) OnActivate(this);
-    } else {
-        if (OnDeactivate) OnDeactivate(this);
-    }
-}
+void TForm::WMActivate(TMessage&) {}
 
 void TForm::AfterConstruction() {
     if (OnCreate) OnCreate(this);

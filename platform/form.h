@@ -83,6 +83,8 @@ public:
     void WindowGeometryChanged();
     void WindowActivationChanged(bool active);
     void WindowCloseRequested();
+    // Esc (Cancel true) or Enter: clicks the form's cancel or default button; false when it has none.
+    bool PressDialogKey(bool Cancel);
     void LayoutWindow();
 
 protected:

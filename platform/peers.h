@@ -31,6 +31,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     TForm* FForm;

@@ -7,6 +7,7 @@
 #include "graphic_control.h"
 #include "jpeg_image.h"
 #include "menus.h"
+#include "std_controls.h"
 
 namespace {
 const std::initializer_list<std::pair<const char*, TAnchorKind>> AnchorNames = {
@@ -48,7 +49,7 @@ void RegisterControl() {
         .Value<TControl>("Hint", [](TControl& o, const TValue& v) { o.SetHint(v.AsString()); })
         .Value<TControl>("ShowHint", [](TControl& o, const TValue& v) { o.SetShowHint(v.AsBool()); })
         .Value<TControl>("ParentShowHint", [](TControl&, const TValue& v) { v.AsBool(); })
-        .Value<TControl>("ParentFont", [](TControl&, const TValue& v) { v.AsBool(); })
+        .Value<TControl>("ParentFont", [](TControl& o, const TValue& v) { o.SetParentFont(v.AsBool()); })
         .Value<TControl>("ParentColor", [](TControl&, const TValue& v) { v.AsBool(); })
         .Value<TControl>("Cursor", [](TControl& o, const TValue& v) {
             o.SetCursor(v.ValueKind == TValue::Kind::Integer ? v.AsInt32() : 0);
@@ -163,4 +164,5 @@ void RegisterPlatformClasses() {
     RegisterForm();
     RegisterMenus();
     RegisterComboBox();
+    RegisterStdControls();
 }

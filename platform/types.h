@@ -128,6 +128,8 @@ constexpr unsigned WM_LBUTTONUP = 0x0202;
 constexpr unsigned WM_QUERYNEWPALETTE = 0x030F;
 constexpr unsigned WM_USER = 0x0400;
 constexpr unsigned CM_BASE = 0xB000;
+constexpr unsigned CM_ACTIVATE = CM_BASE + 0;
+constexpr unsigned CM_DEACTIVATE = CM_BASE + 1;
 constexpr unsigned CM_MOUSEENTER = CM_BASE + 19;
 constexpr unsigned CM_MOUSELEAVE = CM_BASE + 20;
 

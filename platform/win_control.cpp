@@ -150,7 +150,55 @@ void TWinControl::UpdateGeometry() {
 
 void TWinControl::BoundsChanged(const TRect& OldBounds) {
     UpdateGeometry();
+    if (OldBounds.Width() != FWidth || OldBounds.Height() != FHeight) AlignControls();
     if ((OldBounds.Width() != FWidth || OldBounds.Height() != FHeight) && OnResize) OnResize(this);
+}
+
+void TWinControl::FontChanged() {
+    TControl::FontChanged();
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        if (!c->ParentFont()) continue;
+        c->FTakingParentFont = true;
+        c->Font().Assign(FFont);
+        c->FTakingParentFont = false;
+    }
+}
+
+void TWinControl::AlignControls() {
+    TRect free = ClientRect();
+    auto place = [&](TAlign align) {
+        for (int i = 0; i < ControlCount(); ++i) {
+            TControl* c = Controls(i);
+            if (c->Align() != align || !c->Visible()) continue;
+            c->FAnchoring = true;
+            switch (align) {
+            case alTop:
+                c->SetBounds(free.Left, free.Top, free.Width(), c->Height());
+                free.Top += c->Height();
+                break;
+            case alBottom:
+                c->SetBounds(free.Left, free.Bottom - c->Height(), free.Width(), c->Height());
+                free.Bottom -= c->Height();
+                break;
+            case alLeft:
+                c->SetBounds(free.Left, free.Top, c->Width(), free.Height());
+                free.Left += c->Width();
+                break;
+            case alRight:
+                c->SetBounds(free.Right - c->Width(), free.Top, c->Width(), free.Height());
+                free.Right -= c->Width();
+                break;
+            case alClient: c->SetBounds(free.Left, free.Top, free.Width(), free.Height()); break;
+            case alNone: break;
+            }
+            c->FAnchoring = false;
+        }
+    };
+    for (TAlign a : {alTop, alBottom, alLeft, alRight, alClient}) place(a);
+    int w = ClientWidth(), h = ClientHeight();
+    for (int i = 0; i < ControlCount(); ++i)
+        if (Controls(i)->Align() == alNone) Controls(i)->ApplyAnchors(w, h);
 }
 
 void TWinControl::SetVisible(bool v) {

@@ -23,6 +23,10 @@ public:
     // The topmost visible graphic child at a client point, or none.
     TControl* ControlAtPos(TPoint p) const;
 
+    // Places the aligned children (top, bottom, left, right, then client) and moves the others as
+    // their anchors say; run whenever the client area changes size.
+    void AlignControls();
+
     // --- painting
     TCanvas& Canvas() { return FCanvas; }
     // Draws the control's own face; the graphic children are drawn over it afterwards.
@@ -61,6 +65,8 @@ public:
     void PaintWidget(QPainter& painter, const QRect& dirty);
 
 protected:
+    // Passes a new font on to the children that take their parent's font.
+    void FontChanged() override;
     // Moves the window; a windowed control repaints itself, so the parent needs no repaint.
     void BoundsChanged(const TRect& OldBounds) override;
     // Makes the control's window; the default window paints through Paint.

@@ -1,5 +1,6 @@
 #include "board_image.h"
 
+#include "board_highlight.h"
 #include "platform/canvas.h"
 
 TBoardImage::TBoardImage(TComponent* AOwner) : TCustomPanel(AOwner), FPicture(std::make_unique<TPicture>()) {
@@ -73,6 +74,22 @@ void TBoardImage::Paint() {
         ~Restore() { flag = value; }
     } restore{FDrawing, saved};
     if (TGraphic* graphic = FPicture->Graphic()) Canvas().StretchDraw(DestRect(), *graphic);
+}
+
+void TBoardImage::WndProc(TMessage& Message) {
+    if (Message.Msg == WM_STARTTOUR) {
+        WMStartTour(Message);
+        return;
+    }
+    TCustomPanel::WndProc(Message);
+}
+
+void TBoardImage::WMStartTour(TMessage& Message) {
+    Message.Result = 0;
+    if (!FFirst) return;
+    FFirst->Perform(CM_MOUSEENTER, Message.WParam, Message.LParam);
+    FFirst->Click();
+    FFirst->Perform(CM_MOUSELEAVE, Message.WParam, Message.LParam);
 }
 
 void TBoardImage::PictureChanged(TObject*) {

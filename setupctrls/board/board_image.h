@@ -9,6 +9,9 @@
 class TBoardHighlight;
 class TMainMenu;
 
+// Starts the guided tour at the board image's First circle; sent synchronously, both parameters 0.
+constexpr unsigned WM_STARTTOUR = WM_USER + 162;
+
 class TBoardImage : public TCustomPanel {
 public:
     explicit TBoardImage(TComponent* AOwner);
@@ -45,6 +48,9 @@ public:
     void Paint() override;
 
 protected:
+    void WndProc(TMessage& Message) override;
+    // Enters, clicks and leaves the First circle, as the mouse would.
+    void WMStartTour(TMessage& Message);
     void PictureChanged(TObject* Sender);
     // Palette realisation; a true-colour display never needs it.
     bool DoPaletteChange();

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class TMemo;
+
 class TRadioPanel : public TCustomPanel {
 public:
     explicit TRadioPanel(TComponent* AOwner);
@@ -21,6 +23,10 @@ public:
     TAnchors FinalAnchors() const { return FFinalAnchors; }
     void SetFinalAnchors(TAnchors Value);
     bool Hosted() const { return FHosted; }
+    // Set by the popup that takes the panel in; a hosted panel stays hosted.
+    void SetHosted(bool Value) { FHosted = FHosted || Value; }
+    TMemo* StatusMemo() const { return FStatusMemo; }
+    void SetStatusMemo(TMemo* Value) { FStatusMemo = Value; }
 
     TNotifyEvent OnRadioChange;
     TNotifyEvent OnActivate;
@@ -32,4 +38,5 @@ private:
     int FMemoHeight = 58;
     TAnchors FFinalAnchors{akLeft, akTop};
     bool FHosted = false;
+    TMemo* FStatusMemo = nullptr;
 };
