@@ -42,6 +42,7 @@ void TComboBox::SyncWidget() {
     for (const std::string& s : FItems) box->addItem(ToQString(s));
     box->setCurrentIndex(FItemIndex);
     if (FItemIndex < 0 && box->isEditable()) box->setEditText(ToQString(FText));
+    if (box->lineEdit()) box->lineEdit()->setCursorPosition(0); // show the start of a long text
     FSyncing = false;
 }
 

@@ -116,7 +116,10 @@ void TForm::ApplyWindowFlags() {
     Qt::WindowFlags flags = Qt::Window;
     switch (FBorderStyle) {
     case bsToolWindow:
-    case bsSizeToolWin: flags = Qt::Tool; break;
+    case bsSizeToolWin:
+        // A small caption with a close button only.
+        flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        break;
     case bsDialog: flags = Qt::Dialog; break;
     case bsNone: flags |= Qt::FramelessWindowHint; break;
     default: break;
@@ -174,6 +177,15 @@ void TForm::SetMenu(TMainMenu* v) {
     LayoutWindow();
 }
 
+void TForm::Notification(TComponent* AComponent, TOperation Operation) {
+    TWinControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FMenu) {
+        FMenu = nullptr;
+        if (FMenuBar) FMenuBar->hide();
+        LayoutWindow();
+    }
+}
+
 void TForm::SetConstraints(const TSizeConstraints& c) {
     FConstraints = c;
     ApplyConstraints();
@@ -206,10 +218,15 @@ void TForm::LayoutWindow() {
     if (FClientWidget->size() != before) AlignControls();
 }
 
+// The frame as the platform reports it; before a window manager has framed the window (it reports
+// nothing then), the frame last seen on a window of the same kind.
 TRect TForm::FrameMargins() const {
-    if (FWidget && FWidget->windowHandle() && FWidget->isVisible()) {
-        QMargins m = FWidget->windowHandle()->frameMargins();
-        return {m.left(), m.top(), m.right(), m.bottom()};
+    if (FWidget) {
+        if (!FWidget->windowHandle()) FWidget->winId();
+        if (QWindow* window = FWidget->windowHandle()) {
+            QMargins m = window->frameMargins();
+            if (!m.isNull() || FWidget->isVisible()) return {m.left(), m.top(), m.right(), m.bottom()};
+        }
     }
     return Screen ? Screen->FrameMargins(IsToolWindow()) : TRect{};
 }
@@ -238,9 +255,16 @@ int TForm::ClientHeight() const {
     return FHeight - m.Top - m.Bottom;
 }
 
-void TForm::SetClientWidth(int v) { SetWidth(FWidth + (v - ClientWidth())); }
+// The outer size is the client size with the frame (and menu bar) around it, all taken now.
+void TForm::SetClientWidth(int v) {
+    TRect m = FrameMargins();
+    SetWidth(v + m.Left + m.Right);
+}
 
-void TForm::SetClientHeight(int v) { SetHeight(FHeight + (v - ClientHeight())); }
+void TForm::SetClientHeight(int v) {
+    TRect m = FrameMargins();
+    SetHeight(v + MenuBarHeight() + m.Top + m.Bottom);
+}
 
 TPoint TForm::ClientToScreen(TPoint p) const {
     if (FClientWidget) {

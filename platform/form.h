@@ -89,6 +89,8 @@ public:
 
 protected:
     void WndProc(TMessage& Message) override;
+    // Forgets a menu that goes away before the form.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     // Places the window: Left, Top, Width and Height are the outer frame.
     void BoundsChanged(const TRect& OldBounds) override;
     virtual void WMActivate(TMessage& Message);

@@ -39,6 +39,9 @@ TPoint TScreen::CursorPos() const {
     return {p.x(), p.y()};
 }
 
+void TScreen::SetCursorPos(TPoint p) { QCursor::setPos(p.X, p.Y); }
+
 void TScreen::NoteFrameMargins(bool toolWindow, const TRect& margins) {
     (toolWindow ? FToolFrame : FNormalFrame) = margins;
+    if (toolWindow) FToolFrameSeen = true;
 }

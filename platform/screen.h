@@ -20,10 +20,11 @@ public:
     int Width() const;
     int Height() const;
     TPoint CursorPos() const;
+    void SetCursorPos(TPoint p);
 
     // The frame around a window of each kind, as last seen on a shown window; used to size
     // windows that are not shown yet.
-    TRect FrameMargins(bool toolWindow) const { return toolWindow ? FToolFrame : FNormalFrame; }
+    TRect FrameMargins(bool toolWindow) const { return toolWindow && FToolFrameSeen ? FToolFrame : FNormalFrame; }
     void NoteFrameMargins(bool toolWindow, const TRect& margins);
 
 private:
@@ -34,6 +35,7 @@ private:
     std::vector<TForm*> FForms;
     TRect FNormalFrame;
     TRect FToolFrame;
+    bool FToolFrameSeen = false;
 };
 
 extern TScreen* Screen;

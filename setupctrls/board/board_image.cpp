@@ -1,6 +1,7 @@
 #include "board_image.h"
 
 #include "board_highlight.h"
+#include "platform/menus.h"
 #include "platform/canvas.h"
 
 TBoardImage::TBoardImage(TComponent* AOwner) : TCustomPanel(AOwner), FPicture(std::make_unique<TPicture>()) {
@@ -82,6 +83,13 @@ void TBoardImage::WndProc(TMessage& Message) {
         return;
     }
     TCustomPanel::WndProc(Message);
+}
+
+void TBoardImage::Notification(TComponent* AComponent, TOperation Operation) {
+    TCustomPanel::Notification(AComponent, Operation);
+    if (Operation != opRemove) return;
+    if (AComponent == FFirst) FFirst = nullptr;
+    if (AComponent == FMenu) FMenu = nullptr;
 }
 
 void TBoardImage::WMStartTour(TMessage& Message) {

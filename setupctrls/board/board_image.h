@@ -49,6 +49,8 @@ public:
 
 protected:
     void WndProc(TMessage& Message) override;
+    // Forgets a First circle or a menu that goes away before the board image.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     // Enters, clicks and leaves the First circle, as the mouse would.
     void WMStartTour(TMessage& Message);
     void PictureChanged(TObject* Sender);
