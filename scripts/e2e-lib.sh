@@ -21,7 +21,7 @@ start_setup() {
 
 # window_of_setup: prints the id of the visible window captioned exactly "Setup".
 window_of_setup() {
-  xdotool search --onlyvisible --pid "$SETUP_PID" --name '^Setup$' 2>/dev/null | head -n1 | grep .
+  xdotool search --all --onlyvisible --pid "$SETUP_PID" --name '^Setup$' 2>/dev/null | head -n1 | grep .
 }
 
 # wait_setup_window: waits for the main window; sets SETUP_WINDOW.
@@ -48,4 +48,38 @@ wait_setup_exit() {
   SETUP_STATUS=$?
   set -e
   if [[ "$SETUP_STATUS" -ne 0 ]]; then cat "$E2E_WORKDIR/setup.log"; fi
+}
+
+# photo_origin: sets PHOTO_X and PHOTO_Y, the screen position of the photograph's top-left pixel.
+# The card's solder mask starts 2 pixels right of and 3 below that corner.
+photo_origin() {
+  local left top width height
+  read -r left top width height < <("$SCREEN_PROBE" board-box) || return 1
+  [[ -n "$width" ]] && (( width >= 594 )) || return 1
+  PHOTO_X=$((left - 2))
+  PHOTO_Y=$((top - 3))
+}
+
+# move_to_photo X Y: moves the pointer onto the photograph's pixel (X, Y).
+move_to_photo() { xdotool mousemove $((PHOTO_X + $1)) $((PHOTO_Y + $2)); }
+
+# window_titled TITLE: prints the id of the visible window of the program captioned exactly TITLE.
+window_titled() {
+  xdotool search --all --onlyvisible --pid "$SETUP_PID" --name "^$1\$" 2>/dev/null | head -n1 | grep .
+}
+
+no_window_titled() { ! window_titled "$1" >/dev/null; }
+
+# wait_photo: waits until the whole photograph is drawn, then sets PHOTO_X and PHOTO_Y.
+wait_photo() { wait_for 30 photo_origin || fail "the photograph did not appear"; }
+
+# client_geometry WINDOW: sets X, Y, WIDTH and HEIGHT of the window's client area on the screen.
+# (xwininfo is used because xdotool reports a framed window's position off by the frame.)
+client_geometry() {
+  local info
+  info=$(xwininfo -id "$1")
+  X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  WIDTH=$(awk '/^  Width:/ {print $2}' <<<"$info")
+  HEIGHT=$(awk '/^  Height:/ {print $2}' <<<"$info")
 }
