@@ -5,6 +5,9 @@
 #include "app/main_form.h"
 #include "platform/application.h"
 #include "platform/reader.h"
+#include "platform/screen.h"
+#include "setupctrls/board/board_highlight.h"
+#include "setupctrls/board/popup_form.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -19,6 +22,12 @@
 #include <string>
 
 namespace {
+// The offscreen platform says what it cannot do (raise windows, size hints); that is no news here.
+void QuietPlatformNotices(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (message.startsWith("This plugin does not support")) return;
+    if (type != QtDebugMsg) std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 // Lets the event loop run for a while so that every pending paint and layout has happened.
 void Settle(int milliseconds = 300) {
     QElapsedTimer timer;
@@ -55,6 +64,7 @@ int main(int argc, char** argv) {
     std::string platform = "offscreen:configfile=" + config.string();
     setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
 
+    qInstallMessageHandler(QuietPlatformNotices);
     TApplication app(argc, argv);
     RegisterSetupProgram();
     Application->SetIcon(FindResource("MAINICON"));
@@ -67,6 +77,22 @@ int main(int argc, char** argv) {
     MainForm->SetVisible(true);
     Settle();
     bool ok = Save(MainForm->Widget(), out / "main_window.png");
+
+    // Each circle's popup, opened and pinned as a click opens it.
+    TBoardHighlight* circles[] = {MainForm->PCI104Highlight, MainForm->PC104Highlight, MainForm->header1highlight,
+                                  MainForm->header2highlight, MainForm->dipSwitchHighlight};
+    for (TBoardHighlight* circle : circles) {
+        circle->Perform(CM_MOUSEENTER, 0, 0);
+        circle->Click();
+        Settle(150);
+        if (circle->Popup()) ok = Save(circle->Popup()->Widget(), out / ("popup_" + circle->NameStem() + ".png")) && ok;
+        if (circle->Popup()) circle->Popup()->Close();
+    }
+
+    // The main window with the mouse on the PCI/104 circle: lit, its popup open and active.
+    MainForm->PCI104Highlight->Perform(CM_MOUSEENTER, 0, 0);
+    Settle(150);
+    ok = Save(MainForm->Widget(), out / "main_window_circle_lit.png") && ok;
     std::filesystem::remove(config);
     return ok ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "popup_form.h"
 #include "ring_blend.h"
 #include "platform/application.h"
+#include "platform/jpeg_image.h"
 #include "platform/menus.h"
 #include "platform/screen.h"
 #include "platform/std_controls.h"
@@ -139,34 +140,60 @@ void TBoardHighlight::SetRadioPanel(TRadioPanel* Value) {
 
 // ---------------------------------------------------------------- painting
 
+namespace {
+// Copies the source, placed with its top-left corner at (x, y) of the target, clipped to both.
+void CopyPixels(const TBitmap& source, int x, int y, TBitmap& target) {
+    const int fromX = std::max(0, x), toX = std::min(target.Width(), x + source.Width());
+    const int fromY = std::max(0, y), toY = std::min(target.Height(), y + source.Height());
+    if (fromX >= toX) return;
+    for (int row = fromY; row < toY; ++row)
+        std::copy_n(source.ScanLine(row - y) + (fromX - x), toX - fromX, target.ScanLine(row) + fromX);
+}
+} // namespace
+
 void TBoardHighlight::RenderLooks() {
     const int w = Width(), h = Height();
-    for (TBitmap* b : {FNormalBitmap.get(), FGlowBitmap.get(), FBrightBitmap.get()}) b->SetSize(w, h);
-    if (w == 0 || h == 0) return;
-    // What lies under the circle: the board's picture as the board image draws it, with the looks
-    // of the circles before this one that overlap it.
-    TBitmap& under = *FNormalBitmap;
-    TCanvas& canvas = under.Canvas();
-    canvas.Brush().Color = Parent() ? Parent()->Color() : clBtnFace;
-    canvas.FillRect({0, 0, w, h});
-    if (auto* board = dynamic_cast<TBoardImage*>(Parent())) {
-        if (TGraphic* graphic = board->Picture().Graphic()) {
-            TRect dest = board->DestRect();
-            canvas.StretchDraw(Bounds(dest.Left - Left(), dest.Top - Top(), dest.Width(), dest.Height()), *graphic);
-        }
-        for (int i = 0; i < board->ControlCount() && board->Controls(i) != this; ++i) {
-            auto* earlier = dynamic_cast<TBoardHighlight*>(board->Controls(i));
-            if (!earlier || !earlier->FRendered || !earlier->Visible()) continue;
-            TRect a = earlier->BoundsRect(), b = BoundsRect();
-            if (a.Right <= b.Left || b.Right <= a.Left || a.Bottom <= b.Top || b.Bottom <= a.Top) continue;
-            canvas.BlockCopy(a.Left - b.Left, a.Top - b.Top, earlier->NormalBitmap());
+    FBackground = std::make_unique<TBitmap>();
+    FLooksDone = 0;
+    for (TBitmap* b : {FNormalBitmap.get(), FGlowBitmap.get(), FBrightBitmap.get()}) b->SetSize(0, 0);
+    TBitmap& under = *FBackground;
+    under.SetSize(w, h);
+    if (w > 0 && h > 0) {
+        // What lies under the circle: the board's picture as the board image draws it, with the
+        // normal looks of the circles before this one that overlap it.
+        TCanvas& canvas = under.Canvas();
+        canvas.Brush().Color = Parent() ? Parent()->Color() : clBtnFace;
+        canvas.FillRect({0, 0, w, h});
+        if (auto* board = dynamic_cast<TBoardImage*>(Parent())) {
+            if (TGraphic* graphic = board->Picture().Graphic()) {
+                TRect dest = board->DestRect();
+                TRect at = Bounds(dest.Left - Left(), dest.Top - Top(), dest.Width(), dest.Height());
+                auto* jpeg = dynamic_cast<TJPEGImage*>(graphic);
+                if (jpeg && !jpeg->Broken() && dest.Width() == jpeg->Width() && dest.Height() == jpeg->Height())
+                    CopyPixels(jpeg->Bitmap(), at.Left, at.Top, under); // one picture pixel per screen pixel
+                else
+                    canvas.StretchDraw(at, *graphic);
+            }
+            for (int i = 0; i < board->ControlCount() && board->Controls(i) != this; ++i) {
+                auto* earlier = dynamic_cast<TBoardHighlight*>(board->Controls(i));
+                if (!earlier || !earlier->FRendered || !earlier->Visible()) continue;
+                TRect a = earlier->BoundsRect(), b = BoundsRect();
+                if (a.Right <= b.Left || b.Right <= a.Left || a.Bottom <= b.Top || b.Bottom <= a.Top) continue;
+                canvas.BlockCopy(a.Left - b.Left, a.Top - b.Top, earlier->NormalBitmap());
+            }
         }
     }
-    FGlowBitmap->Assign(under);
-    FBrightBitmap->Assign(under);
-    BlendRing(*FNormalBitmap, FRingColor, FNormalStrength, false);
-    BlendRing(*FGlowBitmap, FRingColor, FGlowStrength, true);
-    BlendRing(*FBrightBitmap, FRingColor, FBrightStrength, false);
+    NormalBitmap();
+}
+
+const TBitmap& TBoardHighlight::Look(std::unique_ptr<TBitmap>& Bitmap, float Strength, bool Glow) {
+    if (FBackground && (Bitmap->Width() != FBackground->Width() || Bitmap->Height() != FBackground->Height() ||
+                        Bitmap->Empty())) {
+        Bitmap->SetSize(FBackground->Width(), FBackground->Height());
+        BlendRings(*FBackground, {{Bitmap.get(), Strength, Glow}}, FRingColor);
+        if (++FLooksDone == 3) FBackground.reset();
+    }
+    return *Bitmap;
 }
 
 void TBoardHighlight::FirstPaintSetup() {
@@ -186,9 +213,7 @@ void TBoardHighlight::Paint() {
         FirstPaintSetup();
         FRendered = true;
     }
-    const TBitmap& look = FLit && FPopupActive   ? *FGlowBitmap
-                          : FLit || FPopupActive ? *FBrightBitmap
-                                                 : *FNormalBitmap;
+    const TBitmap& look = FLit && FPopupActive ? GlowBitmap() : FLit || FPopupActive ? BrightBitmap() : NormalBitmap();
     Canvas().BlockCopy(0, 0, look);
 }
 

@@ -50,9 +50,11 @@ public:
     float BrightStrength() const { return FBrightStrength; }
     float GlowStrength() const { return FGlowStrength; }
     TColor RingColor() const { return FRingColor; }
-    const TBitmap& NormalBitmap() const { return *FNormalBitmap; }
-    const TBitmap& BrightBitmap() const { return *FBrightBitmap; }
-    const TBitmap& GlowBitmap() const { return *FGlowBitmap; }
+    // The three looks; a look is blended from the background kept at the first paint the first
+    // time it is asked for, and is a plain bitmap from then on.
+    const TBitmap& NormalBitmap() { return Look(FNormalBitmap, FNormalStrength, false); }
+    const TBitmap& BrightBitmap() { return Look(FBrightBitmap, FBrightStrength, false); }
+    const TBitmap& GlowBitmap() { return Look(FGlowBitmap, FGlowStrength, true); }
 
     // --- the circle's group: the circles of one board image with the same Title and HighlightType
     bool InGroupOf(const TBoardHighlight* Other) const;
@@ -60,7 +62,8 @@ public:
 
     // --- painting
     void Paint() override;
-    // Renders the three looks from what lies under the circle now.
+    // Takes what lies under the circle now as the background of its three looks and renders the
+    // normal one; the bright and glow looks follow from the same background when first shown.
     void RenderLooks();
     void Click() override;
 
@@ -92,6 +95,7 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    const TBitmap& Look(std::unique_ptr<TBitmap>& Bitmap, float Strength, bool Glow);
     void FirstPaintSetup();
     bool ParentIsBoardImage() const;
     // The top-level kind menu of this circle and its entry, or none.
@@ -102,6 +106,9 @@ private:
     std::unique_ptr<TBitmap> FNormalBitmap;
     std::unique_ptr<TBitmap> FGlowBitmap;
     std::unique_ptr<TBitmap> FBrightBitmap;
+    // What lay under the circle at its first paint, kept while a look is still to be blended.
+    std::unique_ptr<TBitmap> FBackground;
+    int FLooksDone = 0;
     float FNormalStrength = 0.5f;
     float FGlowStrength = 1.0f;
     float FBrightStrength = 0.75f;

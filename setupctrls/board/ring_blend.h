@@ -1,7 +1,9 @@
-// The translucent ring of a highlight circle, blended into a bitmap that holds the background.
+// The translucent ring of a highlight circle, blended into bitmaps that hold the background.
 #pragma once
 
 #include "platform/types.h"
+
+#include <initializer_list>
 
 class TBitmap;
 
@@ -11,3 +13,15 @@ class TBitmap;
 // step by step, and each channel is rounded half to even, so the result is exact and repeatable.
 // A bitmap one pixel wide or high has no ring and stays as it is.
 void BlendRing(TBitmap& Bitmap, TColor Color, float Strength, bool Glow);
+
+// One look to blend: its bitmap, its strength, and whether it glows.
+struct TRingLook {
+    TBitmap* Bitmap;
+    float Strength;
+    bool Glow;
+};
+
+// Blends several looks of one circle over one background in a single pass; each look's bitmap
+// (of the background's size) receives the background with its ring, exactly as BlendRing makes it.
+// The background may be one of the looks' bitmaps.
+void BlendRings(const TBitmap& Background, std::initializer_list<TRingLook> Looks, TColor Color);
