@@ -77,6 +77,18 @@ void TMainForm::Howtousethisprogram1Click(TObject*) {}
 
 void TMainForm::TechnicalSupport1Click(TObject*) {}
 
-void TMainForm::DipSwitch1MouseDown(TObject*, TMouseButton, TShiftState, int, int) {}
+// Any button anywhere on the switch picture steps the board position 0, 1, 2, 3, 0, and the combo
+// box shows the item of that index (which raises no change event of its own).
+void TMainForm::DipSwitch1MouseDown(TObject*, TMouseButton, TShiftState, int, int) {
+    const std::uint32_t v = DipSwitch1->Value();
+    DipSwitch1->SetValue(v == 3 ? 0 : v + 1);
+    ComboBox1->SetItemIndex(static_cast<int>(DipSwitch1->Value()));
+}
 
-void TMainForm::ComboBox1Change(TObject*) {}
+// The item chosen sets the switches. While the user types into the edit field no item is
+// selected, and the switches stay as they are.
+void TMainForm::ComboBox1Change(TObject*) {
+    const int index = ComboBox1->ItemIndex();
+    if (index < 0) return;
+    DipSwitch1->SetValue(static_cast<std::uint32_t>(index));
+}

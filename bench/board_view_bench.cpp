@@ -7,6 +7,7 @@
 #include "platform/screen.h"
 #include "setupctrls/board/board_highlight.h"
 #include "setupctrls/board/popup_form.h"
+#include "setupctrls/settings/dip_switch.h"
 
 #include <benchmark/benchmark.h>
 
@@ -113,6 +114,23 @@ void MouseEnterToPopupShownAgain(benchmark::State& state) {
     }
 }
 BENCHMARK(MouseEnterToPopupShownAgain)->UseManualTime()->Iterations(200)->Unit(benchmark::kMillisecond);
+
+// One paint of the board's DIP switch: drawn upright, turned, copied; its two bitmaps are reused.
+void DipSwitchPaint(benchmark::State& state) {
+    auto form = std::make_unique<TMainForm>(nullptr);
+    TDipSwitch* dip = form->DipSwitch1;
+    QImage target(dip->Width(), dip->Height(), QImage::Format_RGB32);
+    QPainter painter(&target);
+    auto& canvas = static_cast<TControlCanvas&>(dip->Canvas());
+    canvas.SetPainter(&painter);
+    std::uint32_t value = 0;
+    for (auto _ : state) {
+        dip->SetValue(value++ & 3);
+        dip->Paint();
+    }
+    canvas.SetPainter(nullptr);
+}
+BENCHMARK(DipSwitchPaint)->Unit(benchmark::kMicrosecond)->MinTime(0.5);
 
 void Quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 } // namespace

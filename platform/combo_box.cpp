@@ -16,9 +16,17 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
 
 QWidget* TComboBox::CreateWidget(QWidget* parentWidget) {
     auto* box = new QComboBox(parentWidget);
-    QObject::connect(box, &QComboBox::activated, [this](int index) { Protected(this, [&] { UserSelected(index); }); });
+    // Picking an item changes the index and puts the item's text into the edit field before the
+    // pick is reported; that text is no edit of the user's.
+    QObject::connect(box, &QComboBox::currentIndexChanged, [this](int) {
+        if (!FSyncing) FPicking = true;
+    });
+    QObject::connect(box, &QComboBox::activated, [this](int index) {
+        FPicking = false;
+        Protected(this, [&] { UserSelected(index); });
+    });
     QObject::connect(box, &QComboBox::editTextChanged, [this](const QString& text) {
-        if (FSyncing) return;
+        if (FSyncing || FPicking) return;
         Protected(this, [&] { UserEdited(ToStdString(text)); });
     });
     return box;

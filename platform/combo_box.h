@@ -53,4 +53,5 @@ private:
     int FDropDownCount = 8;
     TComboBoxStyle FStyle = csDropDown;
     bool FSyncing = false;
+    bool FPicking = false;
 };

@@ -1,6 +1,7 @@
 // Reads the X screen for the end-to-end tests.
 //
 //   screen_probe save FILE.png     writes a screenshot of the whole screen
+//   screen_probe region-hash X Y W H   prints a checksum of the pixels of that screen rectangle
 //   screen_probe board-box         prints the box around the board photograph's green solder mask
 //                                  as "LEFT TOP WIDTH HEIGHT", or nothing when there is none
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -46,6 +48,14 @@ int main(int argc, char** argv) {
     if (!screen) return 1;
     QImage shot = screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
     if (std::strcmp(argv[1], "save") == 0 && argc == 3) return shot.save(argv[2], "PNG") ? 0 : 1;
+    if (std::strcmp(argv[1], "region-hash") == 0 && argc == 6) {
+        QImage region = shot.copy(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+        unsigned long long hash = 1469598103934665603ull;
+        for (int y = 0; y < region.height(); ++y)
+            for (int x = 0; x < region.width(); ++x) hash = (hash ^ (region.pixel(x, y) & 0xFFFFFF)) * 1099511628211ull;
+        std::printf("%016llx\n", hash);
+        return 0;
+    }
     if (std::strcmp(argv[1], "board-box") == 0) {
         PrintBoardBox(shot);
         return 0;

@@ -8,6 +8,7 @@
 #include "platform/screen.h"
 #include "setupctrls/board/board_highlight.h"
 #include "setupctrls/board/popup_form.h"
+#include "setupctrls/settings/dip_switch.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -88,6 +89,18 @@ int main(int argc, char** argv) {
         if (circle->Popup()) ok = Save(circle->Popup()->Widget(), out / ("popup_" + circle->NameStem() + ".png")) && ok;
         if (circle->Popup()) circle->Popup()->Close();
     }
+
+    // The DIP-switch popup at each board position, stepped as presses on the switch picture step it.
+    TBoardHighlight* dip = MainForm->dipSwitchHighlight;
+    dip->Perform(CM_MOUSEENTER, 0, 0);
+    dip->Click();
+    for (int position = 0; position < 4; ++position) {
+        Settle(100);
+        if (dip->Popup())
+            ok = Save(dip->Popup()->Widget(), out / ("popup_DipSwitches_value" + std::to_string(MainForm->DipSwitch1->Value()) + ".png")) && ok;
+        MainForm->DipSwitch1->MouseDown(mbLeft, {}, 1, 1);
+    }
+    if (dip->Popup()) dip->Popup()->Close();
 
     // The main window with the mouse on the PCI/104 circle: lit, its popup open and active.
     MainForm->PCI104Highlight->Perform(CM_MOUSEENTER, 0, 0);
