@@ -107,30 +107,32 @@ void TControl::UpdateAnchorRules() {
     FOriginalParentSize = {pw, ph};
 }
 
-// A side anchored on both ends stretches; anchored on the far end only, it keeps its distance to
-// that end; anchored on neither, its centre keeps its fraction of the parent's size.
+namespace {
+// One direction of the anchoring: a side anchored on both ends stretches; anchored on the far end
+// only, it keeps its distance to that end; anchored on neither, its centre keeps its fraction of
+// the parent's size.
+void AnchorAxis(bool nearEnd, bool farEnd, int rule, int original, int parentSize, int& position, int& size) {
+    if (farEnd) {
+        if (nearEnd)
+            size = parentSize - (original - rule);
+        else
+            position = rule + (parentSize - original);
+    } else if (!nearEnd) {
+        position = static_cast<int>(static_cast<long long>(rule) * parentSize / original) - size / 2;
+    }
+}
+} // namespace
+
 void TControl::ApplyAnchors(int ParentWidth, int ParentHeight) {
     if (FOriginalParentSize.X <= 0 || FOriginalParentSize.Y <= 0) {
         UpdateAnchorRules();
         return;
     }
     int left = FLeft, top = FTop, width = FWidth, height = FHeight;
-    if (FAnchors.Contains(akRight)) {
-        if (FAnchors.Contains(akLeft))
-            width = ParentWidth - (FOriginalParentSize.X - FAnchorRules.X);
-        else
-            left = FAnchorRules.X + (ParentWidth - FOriginalParentSize.X);
-    } else if (!FAnchors.Contains(akLeft)) {
-        left = static_cast<int>(static_cast<long long>(FAnchorRules.X) * ParentWidth / FOriginalParentSize.X) - width / 2;
-    }
-    if (FAnchors.Contains(akBottom)) {
-        if (FAnchors.Contains(akTop))
-            height = ParentHeight - (FOriginalParentSize.Y - FAnchorRules.Y);
-        else
-            top = FAnchorRules.Y + (ParentHeight - FOriginalParentSize.Y);
-    } else if (!FAnchors.Contains(akTop)) {
-        top = static_cast<int>(static_cast<long long>(FAnchorRules.Y) * ParentHeight / FOriginalParentSize.Y) - height / 2;
-    }
+    AnchorAxis(FAnchors.Contains(akLeft), FAnchors.Contains(akRight), FAnchorRules.X, FOriginalParentSize.X, ParentWidth,
+               left, width);
+    AnchorAxis(FAnchors.Contains(akTop), FAnchors.Contains(akBottom), FAnchorRules.Y, FOriginalParentSize.Y,
+               ParentHeight, top, height);
     FAnchoring = true;
     SetBounds(left, top, width, height);
     FAnchoring = false;

@@ -67,11 +67,6 @@ void TButton::SetCaption(const std::string& v) {
     if (FWidget) static_cast<QPushButton*>(FWidget)->setText(ToQString(v));
 }
 
-void TButton::FontChanged() {
-    TWinControl::FontChanged();
-    if (FWidget) FWidget->setFont(ToQFont(FFont));
-}
-
 // ---------------------------------------------------------------- memo
 
 TMemo::TMemo(TComponent* AOwner) : TWinControl(AOwner) {
@@ -154,11 +149,6 @@ void TMemo::SetScrollBars(TScrollStyle v) {
 void TMemo::SetWordWrap(bool v) {
     FWordWrap = v;
     SyncWidget();
-}
-
-void TMemo::FontChanged() {
-    TWinControl::FontChanged();
-    if (FWidget) FWidget->setFont(ToQFont(FFont));
 }
 
 // ---------------------------------------------------------------- status bar

@@ -22,7 +22,6 @@ public:
 protected:
     QWidget* CreateWidget(QWidget* parentWidget) override;
     void InitWidget() override;
-    void FontChanged() override;
 
 private:
     bool FCancel = false;
@@ -53,7 +52,6 @@ public:
 protected:
     QWidget* CreateWidget(QWidget* parentWidget) override;
     void InitWidget() override;
-    void FontChanged() override;
 
 private:
     void SyncWidget();

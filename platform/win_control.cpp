@@ -156,6 +156,7 @@ void TWinControl::BoundsChanged(const TRect& OldBounds) {
 
 void TWinControl::FontChanged() {
     TControl::FontChanged();
+    if (FWidget) FWidget->setFont(ToQFont(FFont)); // the toolkit's own widgets draw their text with it
     for (int i = 0; i < ControlCount(); ++i) {
         TControl* c = Controls(i);
         if (!c->ParentFont()) continue;
