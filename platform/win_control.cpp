@@ -83,6 +83,12 @@ void TWinControl::InsertControl(TControl* c) {
     c->FParent = this;
     if (auto* w = dynamic_cast<TWinControl*>(c)) {
         FWinControls.push_back(w);
+        FTabList.push_back(w);
+        if (w->FTabOrder >= 0) {
+            const int wanted = w->FTabOrder;
+            w->FTabOrder = -1;
+            w->SetTabOrder(wanted);
+        }
         if (HandleAllocated() || w->HandleAllocated()) AttachChildWidget(w);
     } else {
         FControls.push_back(c);
@@ -94,6 +100,7 @@ void TWinControl::RemoveControl(TControl* c) {
     if (FHoverControl == c) FHoverControl = nullptr;
     if (FCaptureControl == c) FCaptureControl = nullptr;
     // Compared by address only: the control may be half destroyed already.
+    FTabList.erase(std::remove(FTabList.begin(), FTabList.end(), c), FTabList.end());
     auto w = std::find(FWinControls.begin(), FWinControls.end(), c);
     if (w != FWinControls.end()) {
         TWinControl* child = *w;
@@ -246,10 +253,25 @@ void TWinControl::InvalidateRect(const TRect& r) {
     if (FWidget) ClientWidget()->update(ToQRect(r));
 }
 
+int TWinControl::TabOrder() const {
+    if (!FParent) return FTabOrder;
+    const auto& list = FParent->FTabList;
+    auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
 void TWinControl::SetTabOrder(int v) {
-    if (v == FTabOrder) return;
-    FTabOrder = v;
-    if (FParent) FParent->ApplyTabOrder();
+    if (!FParent) {
+        FTabOrder = v;
+        return;
+    }
+    auto& list = FParent->FTabList;
+    auto it = std::find(list.begin(), list.end(), this);
+    if (it == list.end()) return;
+    list.erase(it);
+    const int place = std::clamp(v, 0, static_cast<int>(list.size()));
+    list.insert(list.begin() + place, this);
+    FParent->ApplyTabOrder();
 }
 
 void TWinControl::SetTabStop(bool v) {
@@ -257,17 +279,12 @@ void TWinControl::SetTabStop(bool v) {
     if (FWidget) FWidget->setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-// Qt's focus chain follows the TabOrder numbers of the windowed children.
+// Qt's focus chain follows the tab order of the windowed children.
 void TWinControl::ApplyTabOrder() {
     if (!FWidget) return;
-    std::vector<TWinControl*> order(FWinControls);
-    std::stable_sort(order.begin(), order.end(), [](TWinControl* a, TWinControl* b) {
-        int ta = a->FTabOrder < 0 ? INT32_MAX : a->FTabOrder;
-        int tb = b->FTabOrder < 0 ? INT32_MAX : b->FTabOrder;
-        return ta < tb;
-    });
-    for (size_t i = 1; i < order.size(); ++i)
-        if (order[i - 1]->FWidget && order[i]->FWidget) QWidget::setTabOrder(order[i - 1]->FWidget, order[i]->FWidget);
+    for (size_t i = 1; i < FTabList.size(); ++i)
+        if (FTabList[i - 1]->FWidget && FTabList[i]->FWidget)
+            QWidget::setTabOrder(FTabList[i - 1]->FWidget, FTabList[i]->FWidget);
 }
 
 bool TWinControl::CanFocus() const { return Showing() && FEnabled; }

@@ -37,7 +37,8 @@ public:
     void InvalidateRect(const TRect& r);
 
     // --- focus
-    int TabOrder() const { return FTabOrder; }
+    // The place in the parent's tab order, from 0; setting it moves the control to that place.
+    int TabOrder() const;
     void SetTabOrder(int v);
     bool TabStop() const { return FTabStop; }
     void SetTabStop(bool v);
@@ -91,7 +92,8 @@ private:
     std::vector<TControl*> FControls;
     std::vector<TWinControl*> FWinControls;
     TControlCanvas FCanvas;
-    int FTabOrder = -1;
+    int FTabOrder = -1;                  // wanted place while the control has no parent
+    std::vector<TWinControl*> FTabList; // the windowed children in tab order
     TControl* FHoverControl = nullptr;
     TControl* FCaptureControl = nullptr;
 

@@ -83,3 +83,10 @@ client_geometry() {
   WIDTH=$(awk '/^  Width:/ {print $2}' <<<"$info")
   HEIGHT=$(awk '/^  Height:/ {print $2}' <<<"$info")
 }
+
+# dismiss_help: waits for the help window that opens by itself after start-up and closes it.
+dismiss_help() {
+  wait_for 30 window_titled "Help" || fail "the help window did not open by itself"
+  wmctrl -i -c "$(window_titled "Help")"
+  wait_for 30 no_window_titled "Help" || fail "the help window did not close"
+}

@@ -192,7 +192,7 @@ TEST_F(MainFormTest, ExceptionFromAHandlerIsReportedAndTheWindowStays) {
 TEST_F(MainFormTest, CreateHandlerHooksTheSupporterToTheFirstIdleMoment) {
     Form->AfterConstruction();
     EXPECT_EQ(Application->OnIdle, TIdleEvent::Of<&TSetupSupporter::AppIdle>(Form->SetSup));
-    ASSERT_TRUE(WaitUntil([&] { return Form->SetSup->SetupDone(); }));
+    ASSERT_TRUE(WaitUntil([&] { return Form->SetSup->HelpForm() != nullptr; }));
     EXPECT_FALSE(Application->OnIdle.Assigned());
 }
 

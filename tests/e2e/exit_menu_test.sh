@@ -4,6 +4,7 @@ source "$(dirname "$0")/../../scripts/e2e-lib.sh"
 
 start_setup
 wait_setup_window
+dismiss_help
 wait_for 30 is_maximised "$SETUP_WINDOW" || fail "the Setup window is not maximised: $(xprop -id "$SETUP_WINDOW" _NET_WM_STATE)"
 
 # The whole photograph is drawn, centred across the screen's width (the window is maximised).

@@ -5,6 +5,7 @@ source "$(dirname "$0")/../../scripts/e2e-lib.sh"
 
 start_setup
 wait_setup_window
+dismiss_help
 wait_photo
 
 entries=("PCI/104 Connector" "PC/104 Connector" "Header 1" "Header 2")
