@@ -55,7 +55,9 @@ void TApplication::SetIcon(std::string_view png) {
 
 void TApplication::Terminate() {
     FTerminated = true;
-    QCoreApplication::quit();
+    // Leaves the message loop at once; quit() would first ask every window to close, and the
+    // forms keep that decision to themselves.
+    QCoreApplication::exit(0);
 }
 
 void TApplication::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

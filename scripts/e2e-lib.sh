@@ -13,6 +13,10 @@ wait_for() {
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# A command that fails where the script did not expect it says which one it was.
+set -E
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND exited with $?"' ERR
+
 # start_setup: starts the program in the background; sets SETUP_PID.
 start_setup() {
   "$SETUP_EXE" >"$E2E_WORKDIR/setup.log" 2>&1 &
@@ -20,9 +24,7 @@ start_setup() {
 }
 
 # window_of_setup: prints the id of the visible window captioned exactly "Setup".
-window_of_setup() {
-  xdotool search --all --onlyvisible --pid "$SETUP_PID" --name '^Setup$' 2>/dev/null | head -n1 | grep .
-}
+window_of_setup() { window_titled "Setup"; }
 
 # wait_setup_window: waits for the main window; sets SETUP_WINDOW.
 wait_setup_window() {
@@ -64,8 +66,15 @@ photo_origin() {
 move_to_photo() { xdotool mousemove $((PHOTO_X + $1)) $((PHOTO_Y + $2)); }
 
 # window_titled TITLE: prints the id of the visible window of the program captioned exactly TITLE.
+# A search can fail while the program makes or drops other windows, so it is tried a few times.
 window_titled() {
-  xdotool search --all --onlyvisible --pid "$SETUP_PID" --name "^$1\$" 2>/dev/null | head -n1 | grep .
+  local id try
+  for try in 1 2 3 4 5; do
+    id=$(xdotool search --all --onlyvisible --pid "$SETUP_PID" --name "^$1\$" 2>/dev/null | head -n1) || true
+    [[ -n "$id" ]] && { echo "$id"; return 0; }
+    sleep 0.05
+  done
+  return 1
 }
 
 no_window_titled() { ! window_titled "$1" >/dev/null; }
