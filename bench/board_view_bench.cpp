@@ -8,6 +8,7 @@
 #include "setupctrls/board/board_highlight.h"
 #include "setupctrls/board/popup_form.h"
 #include "setupctrls/settings/dip_switch.h"
+#include "setupctrls/support/setup_supporter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -132,6 +133,18 @@ void DipSwitchPaint(benchmark::State& state) {
 }
 BENCHMARK(DipSwitchPaint)->Unit(benchmark::kMicrosecond)->MinTime(0.5);
 
+// The set-up of the first idle moment: the title line, the help window with its rich text, and
+// the support window.
+void DeferredSetup(benchmark::State& state) {
+    for (auto _ : state) {
+        auto form = std::make_unique<TMainForm>(nullptr);
+        auto start = Clock::now();
+        form->SetSup->DeferredSetup();
+        state.SetIterationTime(Seconds(start));
+    }
+}
+BENCHMARK(DeferredSetup)->UseManualTime()->Iterations(30)->Unit(benchmark::kMillisecond);
+
 void Quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 } // namespace
 
@@ -143,5 +156,6 @@ int main(int argc, char** argv) {
     RegisterSetupProgram();
     return RunBenchmarksWithRatios(argc, argv,
                                    {{"RenderLooksOfAllCircles", "MainWindowFirstPaintWithoutCircles", 0.30},
-                                    {"HoverRepaint", "PlainBlockCopy", 1.50}});
+                                    {"HoverRepaint", "PlainBlockCopy", 1.50},
+                                    {"DeferredSetup", "MainWindowFirstPaintWithoutCircles", 0.50}});
 }

@@ -9,12 +9,14 @@
 #include "setupctrls/board/board_highlight.h"
 #include "setupctrls/board/popup_form.h"
 #include "setupctrls/settings/dip_switch.h"
+#include "setupctrls/support/help_forms.h"
+#include "setupctrls/support/setup_supporter.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QImage>
 #include <QPixmap>
-#include <QThread>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -30,13 +32,11 @@ void QuietPlatformNotices(QtMsgType type, const QMessageLogContext&, const QStri
 }
 
 // Lets the event loop run for a while so that every pending paint and layout has happened.
+// A real event loop, so that it also goes idle as the program's own loop does.
 void Settle(int milliseconds = 300) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 bool Save(QWidget* window, const std::filesystem::path& file) {
@@ -70,14 +70,27 @@ int main(int argc, char** argv) {
     RegisterSetupProgram();
     Application->SetIcon(FindResource("MAINICON"));
     try {
-        Application->CreateForm(MainForm);
+        Application->CreateForm(MainForm); // its create handler hooks the set-up to the first idle moment
     } catch (const std::exception& e) {
         std::fprintf(stderr, "snapshot: %s\n", e.what());
         return 1;
     }
     MainForm->SetVisible(true);
-    Settle();
+    Settle(); // the first idle moment runs the set-up: the title line, the help and support windows
     bool ok = Save(MainForm->Widget(), out / "main_window.png");
+
+    if (THelpForm* help = MainForm->SetSup->HelpForm()) {
+        help->SetVisible(true);
+        Settle(150);
+        ok = Save(help->Widget(), out / "help_window.png") && ok;
+        help->Hide();
+    }
+    if (TTechForm* tech = MainForm->SetSup->TechForm()) {
+        tech->SetVisible(true);
+        Settle(150);
+        ok = Save(tech->Widget(), out / "support_window.png") && ok;
+        tech->Hide();
+    }
 
     // Each circle's popup, opened and pinned as a click opens it.
     TBoardHighlight* circles[] = {MainForm->PCI104Highlight, MainForm->PC104Highlight, MainForm->header1highlight,
