@@ -277,12 +277,10 @@ TEST_F(PopupPlacementTest, IsKeptOnTheScreen) {
         TBoardHighlight* c = AddCircle(name, htOptions, Bounds(10 + 50 * n, 10, 40, 40), panel);
         Enter(c);
         TPopupForm* p = c->Popup();
-        if (k.ClampLeft) EXPECT_EQ(p->Left(), 0);
-        if (k.ClampRight) EXPECT_EQ(p->Left(), Screen->Width() - p->Width());
-        if (!k.ClampLeft && !k.ClampRight) EXPECT_EQ(p->Left(), k.Panel.Left);
-        if (k.ClampTop) EXPECT_EQ(p->Top(), 0);
-        if (k.ClampBottom) EXPECT_EQ(p->Top(), Screen->Height() - p->Height());
-        if (!k.ClampTop && !k.ClampBottom) EXPECT_EQ(p->Top(), k.Panel.Top);
+        const int left = k.ClampLeft ? 0 : k.ClampRight ? Screen->Width() - p->Width() : k.Panel.Left;
+        const int top = k.ClampTop ? 0 : k.ClampBottom ? Screen->Height() - p->Height() : k.Panel.Top;
+        EXPECT_EQ(p->Left(), left);
+        EXPECT_EQ(p->Top(), top);
         LeaveElsewhere(c);
     }
 }

@@ -66,7 +66,9 @@ TEST(DipSwitch, ValuePatternAndCountRules) {
         for (const Step& s : group) {
             s.Do(d);
             EXPECT_EQ(d.Value(), s.Value) << s.Name;
-            if (std::string(s.Name) != "forty switches") EXPECT_EQ(d.BinaryValueStr(), s.Pattern) << s.Name;
+            if (std::string(s.Name) != "forty switches") {
+                EXPECT_EQ(d.BinaryValueStr(), s.Pattern) << s.Name;
+            }
         }
     }
 }
