@@ -105,73 +105,36 @@ void BlendRings(const TBitmap& Background, std::initializer_list<TRingLook> Look
     size_t n = 0;
     for (const TRingLook& look : Looks) discTables[n++].Build(F(static_cast<long double>(disc) * look.Strength), colour);
 
-    // Along a row, u rises with x, so d falls until u reaches 0 and rises after it: on each side
-    // the pixels inside the ellipse, and those inside the inner disc, form one run. The runs' ends
-    // move little from row to row, so each row starts looking for them where the last row had them.
+    // The ring's strength at every pixel, or a mark for the pixels outside the ellipse and inside
+    // the disc. The ellipse is symmetric, but the float steps need not be: a row (or column) takes
+    // its mirror's values only where its v (or u) is exactly the mirror's negated.
+    constexpr float Outside = -1.0f, Disc = -2.0f;
     const float sx = F(2.0L / (w - 1));
     const float sy = F(2.0L / (h - 1));
-    std::vector<float> us(static_cast<size_t>(w));
+    std::vector<float> us(static_cast<size_t>(w)), vs(static_cast<size_t>(h));
     for (int x = 0; x < w; ++x) us[static_cast<size_t>(x)] = F(static_cast<long double>(x) * sx - 1.0L);
-    const int centre = static_cast<int>(std::lower_bound(us.begin(), us.end(), 0.0f) - us.begin());
-
-    struct TRow {
-        int EllipseFrom, DiscFrom, DiscTo, EllipseTo; // the ring is [EllipseFrom, DiscFrom) and [DiscTo, EllipseTo)
-    };
-    std::vector<TRow> rows(static_cast<size_t>(h));
-    // Only the ring's entries are ever written or read, so the table is left uninitialised.
-    std::unique_ptr<float[]> strength(new float[static_cast<size_t>(w) * static_cast<size_t>(h)]);
-    // The ellipse is symmetric, but the float steps need not be: a row (or column) takes its
-    // mirror's values only where its v (or u) is exactly the mirror's negated.
-    std::vector<float> vs(static_cast<size_t>(h));
     for (int y = 0; y < h; ++y) vs[static_cast<size_t>(y)] = F(static_cast<long double>(y) * sy - 1.0L);
-    std::vector<char> mirrored(static_cast<size_t>(w));
-    for (int x = 0; x < w; ++x) mirrored[static_cast<size_t>(x)] = us[static_cast<size_t>(w - 1 - x)] == -us[static_cast<size_t>(x)];
-    int guess[4] = {centre, centre, centre, centre};
+    std::vector<int> mirror(static_cast<size_t>(w), -1);
+    for (int x = 0; x < w; ++x)
+        if (w - 1 - x < x && us[static_cast<size_t>(w - 1 - x)] == -us[static_cast<size_t>(x)]) mirror[static_cast<size_t>(x)] = w - 1 - x;
+    std::unique_ptr<float[]> strength(new float[static_cast<size_t>(w) * static_cast<size_t>(h)]);
     for (int y = 0; y < h; ++y) {
         float* row = &strength[static_cast<size_t>(y) * static_cast<size_t>(w)];
         const int my = h - 1 - y;
         if (my < y && vs[static_cast<size_t>(my)] == -vs[static_cast<size_t>(y)]) {
-            rows[static_cast<size_t>(y)] = rows[static_cast<size_t>(my)];
             std::copy_n(&strength[static_cast<size_t>(my) * static_cast<size_t>(w)], w, row);
             continue;
         }
-        const float v = vs[static_cast<size_t>(y)];
-        const long double vv = static_cast<long double>(v) * v;
-        auto d = [&](int x) {
+        const long double vv = static_cast<long double>(vs[static_cast<size_t>(y)]) * vs[static_cast<size_t>(y)];
+        for (int x = 0; x < w; ++x) {
+            const int mx = mirror[static_cast<size_t>(x)];
+            if (mx >= 0) {
+                row[x] = row[mx];
+                continue;
+            }
             const long double u = us[static_cast<size_t>(x)];
-            return F(u * u + vv);
-        };
-        // The first x left of the centre where d < limit (the centre when none is).
-        auto leftStart = [&](int g, float limit) {
-            g = std::clamp(g, 0, centre);
-            if (g > 0 && d(g - 1) < limit) {
-                while (g > 0 && d(g - 1) < limit) --g;
-            } else {
-                while (g < centre && !(d(g) < limit)) ++g;
-            }
-            return g;
-        };
-        // The first x right of the run from the centre where d < limit no longer holds.
-        auto rightEnd = [&](int g, float limit) {
-            g = std::clamp(g, centre, w);
-            if (g < w && d(g) < limit) {
-                while (g < w && d(g) < limit) ++g;
-            } else {
-                while (g > centre && !(d(g - 1) < limit)) --g;
-            }
-            return g;
-        };
-        TRow& r = rows[static_cast<size_t>(y)];
-        r.EllipseFrom = guess[0] = leftStart(guess[0], 1.0f);
-        r.DiscFrom = guess[1] = leftStart(guess[1], 0.5929f);
-        r.DiscTo = guess[2] = rightEnd(guess[2], 0.5929f);
-        r.EllipseTo = guess[3] = rightEnd(guess[3], 1.0f);
-        for (int x = r.EllipseFrom; x < r.DiscFrom; ++x) row[x] = RingStrength(d(x));
-        for (int x = r.DiscTo; x < r.EllipseTo; ++x) {
-            const int mx = w - 1 - x;
-            row[x] = mx < x && mirrored[static_cast<size_t>(x)] && mx >= r.EllipseFrom && mx < r.DiscFrom
-                         ? row[mx]
-                         : RingStrength(d(x));
+            const float d = F(u * u + vv);
+            row[x] = d >= 1.0f ? Outside : d < 0.5929f ? Disc : RingStrength(d);
         }
     }
 
@@ -185,27 +148,27 @@ void BlendRings(const TBitmap& Background, std::initializer_list<TRingLook> Look
         const TRingLook& look = Looks.begin()[index];
         const TDiscTable& discTable = discTables[index];
         for (int y = 0; y < h; ++y) {
-            const TRow& r = rows[static_cast<size_t>(y)];
             const float* row = &strength[static_cast<size_t>(y) * static_cast<size_t>(w)];
             const std::uint32_t* source = Background.ScanLine(y);
             std::uint32_t* out = look.Bitmap->ScanLine(y);
-            auto ring = [&](int from, int to) {
-                for (int x = from; x < to; ++x) {
-                    float t = row[x];
-                    std::uint32_t px = source[x];
-                    if (look.Glow) {
-                        t = 2.0f * t;
-                        if (t > 1.0f) {
-                            px = 0xFFFFFFFFu;
-                            t = 2.0f - t;
-                        }
-                    }
-                    out[x] = MixPixel(px, t * look.Strength, lookColour);
+            for (int x = 0; x < w; ++x) {
+                const float ring = row[x];
+                if (ring == Outside) continue;
+                if (ring == Disc) {
+                    out[x] = discTable.Apply(source[x]);
+                    continue;
                 }
-            };
-            ring(r.EllipseFrom, r.DiscFrom);
-            for (int x = r.DiscFrom; x < r.DiscTo; ++x) out[x] = discTable.Apply(source[x]);
-            ring(r.DiscTo, r.EllipseTo);
+                float t = ring;
+                std::uint32_t px = source[x];
+                if (look.Glow) {
+                    t = 2.0f * t;
+                    if (t > 1.0f) {
+                        px = 0xFFFFFFFFu;
+                        t = 2.0f - t;
+                    }
+                }
+                out[x] = MixPixel(px, t * look.Strength, lookColour);
+            }
         }
     }
     std::fesetround(savedRounding);
