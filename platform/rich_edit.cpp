@@ -26,10 +26,7 @@ void TRichEdit::SyncWidget() {
     auto* edit = static_cast<QTextEdit*>(FWidget);
     if (!edit) return;
     edit->setReadOnly(FReadOnly);
-    edit->setVerticalScrollBarPolicy(FScrollBars == ssVertical || FScrollBars == ssBoth ? Qt::ScrollBarAlwaysOn
-                                                                                        : Qt::ScrollBarAlwaysOff);
-    edit->setHorizontalScrollBarPolicy(FScrollBars == ssHorizontal || FScrollBars == ssBoth ? Qt::ScrollBarAsNeeded
-                                                                                            : Qt::ScrollBarAlwaysOff);
+    ApplyScrollBars(edit, FScrollBars);
     edit->setLineWrapMode(FWordWrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, ToQColor(FColor));

@@ -38,6 +38,12 @@ private:
 };
 } // namespace
 
+void ApplyScrollBars(QAbstractScrollArea* area, TScrollStyle style) {
+    auto policy = [](bool shown) { return shown ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff; };
+    area->setVerticalScrollBarPolicy(policy(style == ssVertical || style == ssBoth));
+    area->setHorizontalScrollBarPolicy(policy(style == ssHorizontal || style == ssBoth));
+}
+
 // ---------------------------------------------------------------- button
 
 TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) {
@@ -99,10 +105,7 @@ void TMemo::SyncWidget() {
     FSyncing = true;
     edit->setReadOnly(FReadOnly);
     edit->setFont(ToQFont(FFont));
-    edit->setVerticalScrollBarPolicy(FScrollBars == ssVertical || FScrollBars == ssBoth ? Qt::ScrollBarAlwaysOn
-                                                                                        : Qt::ScrollBarAlwaysOff);
-    edit->setHorizontalScrollBarPolicy(FScrollBars == ssHorizontal || FScrollBars == ssBoth ? Qt::ScrollBarAlwaysOn
-                                                                                            : Qt::ScrollBarAlwaysOff);
+    ApplyScrollBars(edit, FScrollBars);
     edit->setLineWrapMode(FWordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     edit->setPlainText(ToQString(Text()));
     FSyncing = false;

@@ -31,6 +31,10 @@ private:
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 using enum TScrollStyle;
 
+class QAbstractScrollArea;
+// Shows the scroll bars a text box asks for: always where it has one, never where it has none.
+void ApplyScrollBars(QAbstractScrollArea* area, TScrollStyle style);
+
 class TMemo : public TWinControl {
 public:
     explicit TMemo(TComponent* AOwner);
