@@ -160,28 +160,35 @@ void TBoardHighlight::RenderLooks() {
     under.SetSize(w, h);
     if (w > 0 && h > 0) {
         // What lies under the circle: the board's picture as the board image draws it, with the
-        // normal looks of the circles before this one that overlap it.
-        TCanvas& canvas = under.Canvas();
-        canvas.Brush().Color = Parent() ? Parent()->Color() : clBtnFace;
-        canvas.FillRect({0, 0, w, h});
-        if (auto* board = dynamic_cast<TBoardImage*>(Parent())) {
-            if (TGraphic* graphic = board->Picture().Graphic()) {
-                TRect dest = board->DestRect();
-                TRect at = Bounds(dest.Left - Left(), dest.Top - Top(), dest.Width(), dest.Height());
-                auto* jpeg = dynamic_cast<TJPEGImage*>(graphic);
-                if (jpeg && !jpeg->Broken() && dest.Width() == jpeg->Width() && dest.Height() == jpeg->Height())
-                    CopyPixels(jpeg->Bitmap(), at.Left, at.Top, under); // one picture pixel per screen pixel
-                else
-                    canvas.StretchDraw(at, *graphic);
-            }
+        // normal looks of the circles before this one that overlap it. Where the picture does not
+        // reach, the board's own colour shows.
+        auto* board = dynamic_cast<TBoardImage*>(Parent());
+        TGraphic* graphic = board ? board->Picture().Graphic() : nullptr;
+        TRect at{};
+        if (graphic) {
+            TRect dest = board->DestRect();
+            at = Bounds(dest.Left - Left(), dest.Top - Top(), dest.Width(), dest.Height());
+        }
+        if (!graphic || at.Left > 0 || at.Top > 0 || at.Right < w || at.Bottom < h) {
+            TCanvas& canvas = under.Canvas();
+            canvas.Brush().Color = Parent() ? Parent()->Color() : clBtnFace;
+            canvas.FillRect({0, 0, w, h});
+        }
+        if (graphic) {
+            auto* jpeg = dynamic_cast<TJPEGImage*>(graphic);
+            if (jpeg && !jpeg->Broken() && at.Width() == jpeg->Width() && at.Height() == jpeg->Height())
+                CopyPixels(jpeg->Bitmap(), at.Left, at.Top, under); // one picture pixel per screen pixel
+            else
+                under.Canvas().StretchDraw(at, *graphic);
+        }
+        if (board)
             for (int i = 0; i < board->ControlCount() && board->Controls(i) != this; ++i) {
                 auto* earlier = dynamic_cast<TBoardHighlight*>(board->Controls(i));
                 if (!earlier || !earlier->FRendered || !earlier->Visible()) continue;
                 TRect a = earlier->BoundsRect(), b = BoundsRect();
                 if (a.Right <= b.Left || b.Right <= a.Left || a.Bottom <= b.Top || b.Bottom <= a.Top) continue;
-                canvas.BlockCopy(a.Left - b.Left, a.Top - b.Top, earlier->NormalBitmap());
+                CopyPixels(earlier->NormalBitmap(), a.Left - b.Left, a.Top - b.Top, under);
             }
-        }
     }
     NormalBitmap();
 }

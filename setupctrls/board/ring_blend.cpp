@@ -108,7 +108,7 @@ void BlendRings(const TBitmap& Background, std::initializer_list<TRingLook> Look
     // The ring's strength at every pixel, or a mark for the pixels outside the ellipse and inside
     // the disc. The ellipse is symmetric, but the float steps need not be: a row (or column) takes
     // its mirror's values only where its v (or u) is exactly the mirror's negated.
-    constexpr float Outside = -1.0f, Disc = -2.0f;
+    constexpr float Outside = -1.0f;
     const float sx = F(2.0L / (w - 1));
     const float sy = F(2.0L / (h - 1));
     std::vector<float> us(static_cast<size_t>(w)), vs(static_cast<size_t>(h));
@@ -117,25 +117,49 @@ void BlendRings(const TBitmap& Background, std::initializer_list<TRingLook> Look
     std::vector<int> mirror(static_cast<size_t>(w), -1);
     for (int x = 0; x < w; ++x)
         if (w - 1 - x < x && us[static_cast<size_t>(w - 1 - x)] == -us[static_cast<size_t>(x)]) mirror[static_cast<size_t>(x)] = w - 1 - x;
+    // Along a row, u rises with x, so d falls toward the column where u reaches 0 and rises after it:
+    // walking in from either end, the pixels are outside the ellipse, then on the ring, then in the
+    // inner disc up to that column. The disc needs no d at all, only its two ends.
+    const int centre = static_cast<int>(std::lower_bound(us.begin(), us.end(), 0.0f) - us.begin());
     std::unique_ptr<float[]> strength(new float[static_cast<size_t>(w) * static_cast<size_t>(h)]);
+    std::vector<int> discFrom(static_cast<size_t>(h)), discTo(static_cast<size_t>(h));
     for (int y = 0; y < h; ++y) {
         float* row = &strength[static_cast<size_t>(y) * static_cast<size_t>(w)];
         const int my = h - 1 - y;
         if (my < y && vs[static_cast<size_t>(my)] == -vs[static_cast<size_t>(y)]) {
             std::copy_n(&strength[static_cast<size_t>(my) * static_cast<size_t>(w)], w, row);
+            discFrom[static_cast<size_t>(y)] = discFrom[static_cast<size_t>(my)];
+            discTo[static_cast<size_t>(y)] = discTo[static_cast<size_t>(my)];
             continue;
         }
         const long double vv = static_cast<long double>(vs[static_cast<size_t>(y)]) * vs[static_cast<size_t>(y)];
-        for (int x = 0; x < w; ++x) {
+        int from = centre;
+        for (int x = 0; x < centre; ++x) {
+            const long double u = us[static_cast<size_t>(x)];
+            const float d = F(u * u + vv);
+            if (d < 0.5929f) {
+                from = x;
+                break;
+            }
+            row[x] = d >= 1.0f ? Outside : RingStrength(d);
+        }
+        int to = centre;
+        for (int x = w - 1; x >= centre; --x) {
             const int mx = mirror[static_cast<size_t>(x)];
-            if (mx >= 0) {
-                row[x] = row[mx];
+            if (mx >= 0 && mx < from) {
+                row[x] = row[mx]; // the mirror column on the left has exactly the same d
                 continue;
             }
             const long double u = us[static_cast<size_t>(x)];
             const float d = F(u * u + vv);
-            row[x] = d >= 1.0f ? Outside : d < 0.5929f ? Disc : RingStrength(d);
+            if (d < 0.5929f) {
+                to = x + 1;
+                break;
+            }
+            row[x] = d >= 1.0f ? Outside : RingStrength(d);
         }
+        discFrom[static_cast<size_t>(y)] = from;
+        discTo[static_cast<size_t>(y)] = to;
     }
 
     // A look blended in place over the background goes last, so the others still read it unchanged.
@@ -151,13 +175,13 @@ void BlendRings(const TBitmap& Background, std::initializer_list<TRingLook> Look
             const float* row = &strength[static_cast<size_t>(y) * static_cast<size_t>(w)];
             const std::uint32_t* source = Background.ScanLine(y);
             std::uint32_t* out = look.Bitmap->ScanLine(y);
+            const int from = discFrom[static_cast<size_t>(y)], to = discTo[static_cast<size_t>(y)];
+            for (int x = from; x < to; ++x) out[x] = discTable.Apply(source[x]);
             for (int x = 0; x < w; ++x) {
+                if (x == from) x = to; // past the disc
+                if (x >= w) break;
                 const float ring = row[x];
                 if (ring == Outside) continue;
-                if (ring == Disc) {
-                    out[x] = discTable.Apply(source[x]);
-                    continue;
-                }
                 float t = ring;
                 std::uint32_t px = source[x];
                 if (look.Glow) {
