@@ -33,7 +33,11 @@ void TBitmap::EndPaint() const {
     if (FCanvas) FCanvas->End();
 }
 
-void TBitmap::SetSize(int width, int height) {
+void TBitmap::SetSize(int width, int height) { Resize(width, height, true); }
+
+void TBitmap::SetSizeForOverwrite(int width, int height) { Resize(width, height, false); }
+
+void TBitmap::Resize(int width, int height, bool clear) {
     if (width < 0) width = 0;
     if (height < 0) height = 0;
     if (width == FWidth && height == FHeight) return;
@@ -44,7 +48,7 @@ void TBitmap::SetSize(int width, int height) {
         QImage image(width, height, QImage::Format_RGB32);
         if (image.isNull()) throw EOutOfResources("Out of memory for a bitmap of " + std::to_string(width) + " x " +
                                                   std::to_string(height) + " pixels");
-        image.fill(Qt::white);
+        if (clear) image.fill(Qt::white);
         *FImage = std::move(image);
     }
     FWidth = width;

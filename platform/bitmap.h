@@ -25,7 +25,10 @@ public:
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
     bool Empty() override { return FWidth == 0 || FHeight == 0; }
+    // A new size clears the bitmap to white.
     void SetSize(int width, int height);
+    // A new size whose pixels the caller overwrites at once, every one of them; they are left unset.
+    void SetSizeForOverwrite(int width, int height);
     void SetWidth(int w) { SetSize(w, FHeight); }
     void SetHeight(int h) { SetSize(FWidth, h); }
     TPixelFormat PixelFormat() const { return pf32bit; }
@@ -51,6 +54,7 @@ public:
 private:
     class TBitmapCanvas;
     void EndPaint() const;
+    void Resize(int width, int height, bool clear);
 
     int FWidth = 0;
     int FHeight = 0;

@@ -157,7 +157,7 @@ void TBoardHighlight::RenderLooks() {
     FLooksDone = 0;
     for (TBitmap* b : {FNormalBitmap.get(), FGlowBitmap.get(), FBrightBitmap.get()}) b->SetSize(0, 0);
     TBitmap& under = *FBackground;
-    under.SetSize(w, h);
+    under.SetSizeForOverwrite(w, h); // the board's colour or its picture covers every pixel
     if (w > 0 && h > 0) {
         // What lies under the circle: the board's picture as the board image draws it, with the
         // normal looks of the circles before this one that overlap it. Where the picture does not
@@ -196,7 +196,7 @@ void TBoardHighlight::RenderLooks() {
 const TBitmap& TBoardHighlight::Look(std::unique_ptr<TBitmap>& Bitmap, float Strength, bool Glow) {
     if (FBackground && (Bitmap->Width() != FBackground->Width() || Bitmap->Height() != FBackground->Height() ||
                         Bitmap->Empty())) {
-        Bitmap->SetSize(FBackground->Width(), FBackground->Height());
+        Bitmap->SetSizeForOverwrite(FBackground->Width(), FBackground->Height()); // the blend copies the background first
         BlendRings(*FBackground, {{Bitmap.get(), Strength, Glow}}, FRingColor);
         if (++FLooksDone == 3) FBackground.reset();
     }

@@ -23,10 +23,12 @@ std::vector<std::uint8_t> EmbeddedJpeg() {
 }
 
 std::vector<std::uint8_t> Block(const std::string& cls, std::uint32_t length, const std::vector<std::uint8_t>& payload) {
-    std::vector<std::uint8_t> b{static_cast<std::uint8_t>(cls.size())};
-    b.insert(b.end(), cls.begin(), cls.end());
+    std::vector<std::uint8_t> b;
+    b.reserve(1 + cls.size() + 4 + payload.size());
+    b.push_back(static_cast<std::uint8_t>(cls.size()));
+    for (char c : cls) b.push_back(static_cast<std::uint8_t>(c));
     for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(length >> (8 * i)));
-    b.insert(b.end(), payload.begin(), payload.end());
+    for (std::uint8_t byte : payload) b.push_back(byte);
     return b;
 }
 
