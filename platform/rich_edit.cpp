@@ -8,30 +8,22 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-TRichEdit::TRichEdit(TComponent* AOwner) : TWinControl(AOwner) {
-    FWidth = 185;
-    FHeight = 89;
-    FColor = clWindow;
-    FTabStop = true;
-}
+TRichEdit::TRichEdit(TComponent* AOwner) : TCustomMemo(AOwner) { FScrollBars = ssBoth; }
 
 QWidget* TRichEdit::CreateWidget(QWidget* parentWidget) { return new QTextEdit(parentWidget); }
 
-void TRichEdit::InitWidget() {
-    TWinControl::InitWidget();
-    SyncWidget();
-}
-
-void TRichEdit::SyncWidget() {
+void TRichEdit::ApplySettings() {
     auto* edit = static_cast<QTextEdit*>(FWidget);
-    if (!edit) return;
     edit->setReadOnly(FReadOnly);
     ApplyScrollBars(edit, FScrollBars);
     edit->setLineWrapMode(FWordWrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, ToQColor(FColor));
     edit->setPalette(palette);
+}
 
+void TRichEdit::ShowContent() {
+    auto* edit = static_cast<QTextEdit*>(FWidget);
     QTextDocument* document = edit->document();
     document->clear();
     QTextCursor cursor(document);
@@ -51,28 +43,10 @@ void TRichEdit::SyncWidget() {
 
 void TRichEdit::LoadRichText(const std::string& Rtf) {
     FContent = ParseRtf(Rtf);
-    SyncWidget();
-}
-
-void TRichEdit::SetReadOnly(bool v) {
-    FReadOnly = v;
-    if (FWidget) static_cast<QTextEdit*>(FWidget)->setReadOnly(v);
-}
-
-void TRichEdit::SetScrollBars(TScrollStyle v) {
-    FScrollBars = v;
-    SyncWidget();
-}
-
-void TRichEdit::SetWordWrap(bool v) {
-    FWordWrap = v;
-    SyncWidget();
+    if (FWidget) ShowContent();
 }
 
 void TRichEdit::SetColor(TColor v) {
-    TWinControl::SetColor(v);
-    if (!FWidget) return;
-    QPalette palette = FWidget->palette();
-    palette.setColor(QPalette::Base, ToQColor(FColor));
-    FWidget->setPalette(palette);
+    TCustomMemo::SetColor(v);
+    if (FWidget) ApplySettings();
 }

@@ -6,7 +6,7 @@
 
 #include <string>
 
-class TRichEdit : public TWinControl {
+class TRichEdit : public TCustomMemo {
 public:
     explicit TRichEdit(TComponent* AOwner);
     std::string ClassName() const override { return "TRichEdit"; }
@@ -14,22 +14,13 @@ public:
     // Reads the rich text and shows it; damaged markup shows what can be read.
     void LoadRichText(const std::string& Rtf);
     const TRichText& Content() const { return FContent; }
-    bool ReadOnly() const { return FReadOnly; }
-    void SetReadOnly(bool v);
-    TScrollStyle ScrollBars() const { return FScrollBars; }
-    void SetScrollBars(TScrollStyle v);
-    bool WordWrap() const { return FWordWrap; }
-    void SetWordWrap(bool v);
     void SetColor(TColor v) override;
 
 protected:
     QWidget* CreateWidget(QWidget* parentWidget) override;
-    void InitWidget() override;
+    void ApplySettings() override;
+    void ShowContent() override;
 
 private:
-    void SyncWidget();
     TRichText FContent;
-    bool FReadOnly = false;
-    TScrollStyle FScrollBars = ssBoth;
-    bool FWordWrap = true;
 };

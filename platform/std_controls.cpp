@@ -75,12 +75,38 @@ void TButton::SetCaption(const std::string& v) {
 
 // ---------------------------------------------------------------- memo
 
-TMemo::TMemo(TComponent* AOwner) : TWinControl(AOwner) {
+TCustomMemo::TCustomMemo(TComponent* AOwner) : TWinControl(AOwner) {
     FWidth = 185;
     FHeight = 89;
     FColor = clWindow;
     FTabStop = true;
 }
+
+void TCustomMemo::InitWidget() {
+    TWinControl::InitWidget();
+    ApplySettings();
+    ShowContent();
+}
+
+void TCustomMemo::SetReadOnly(bool v) {
+    if (v == FReadOnly) return;
+    FReadOnly = v;
+    if (FWidget) ApplySettings();
+}
+
+void TCustomMemo::SetScrollBars(TScrollStyle v) {
+    if (v == FScrollBars) return;
+    FScrollBars = v;
+    if (FWidget) ApplySettings();
+}
+
+void TCustomMemo::SetWordWrap(bool v) {
+    if (v == FWordWrap) return;
+    FWordWrap = v;
+    if (FWidget) ApplySettings();
+}
+
+TMemo::TMemo(TComponent* AOwner) : TCustomMemo(AOwner) {}
 
 QWidget* TMemo::CreateWidget(QWidget* parentWidget) {
     auto* edit = new QPlainTextEdit(parentWidget);
@@ -94,26 +120,23 @@ QWidget* TMemo::CreateWidget(QWidget* parentWidget) {
     return edit;
 }
 
-void TMemo::InitWidget() {
-    TWinControl::InitWidget();
-    SyncWidget();
-}
-
-void TMemo::SyncWidget() {
+void TMemo::ApplySettings() {
     auto* edit = static_cast<QPlainTextEdit*>(FWidget);
-    if (!edit) return;
-    FSyncing = true;
     edit->setReadOnly(FReadOnly);
     edit->setFont(ToQFont(FFont));
     ApplyScrollBars(edit, FScrollBars);
     edit->setLineWrapMode(FWordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    edit->setPlainText(ToQString(Text()));
+}
+
+void TMemo::ShowContent() {
+    FSyncing = true;
+    static_cast<QPlainTextEdit*>(FWidget)->setPlainText(ToQString(Text()));
     FSyncing = false;
 }
 
 void TMemo::SetLines(const std::vector<std::string>& v) {
     FLines = v;
-    SyncWidget();
+    if (FWidget) ShowContent();
 }
 
 std::string TMemo::Text() const {
@@ -137,21 +160,6 @@ void TMemo::SetText(const std::string& v) {
         start = end + 1;
     }
     SetLines(lines);
-}
-
-void TMemo::SetReadOnly(bool v) {
-    FReadOnly = v;
-    SyncWidget();
-}
-
-void TMemo::SetScrollBars(TScrollStyle v) {
-    FScrollBars = v;
-    SyncWidget();
-}
-
-void TMemo::SetWordWrap(bool v) {
-    FWordWrap = v;
-    SyncWidget();
 }
 
 // ---------------------------------------------------------------- status bar
@@ -239,7 +247,8 @@ void RegisterStdControls() {
     auto& b = RegisterComponentClass<TButton>("TButton", "TWinControl");
     b.Value<TButton>("Cancel", [](TButton& o, const TValue& v) { o.SetCancel(v.AsBool()); })
         .Value<TButton>("Default", [](TButton& o, const TValue& v) { o.SetDefault(v.AsBool()); });
-    auto& m = RegisterComponentClass<TMemo>("TMemo", "TWinControl");
+    RegisterRootClass("TCustomMemo", "TWinControl");
+    auto& m = RegisterComponentClass<TMemo>("TMemo", "TCustomMemo");
     m.Value<TMemo>("Lines.Strings", [](TMemo& o, const TValue& v) { o.SetLines(v.AsStrings()); })
         .Value<TMemo>("ReadOnly", [](TMemo& o, const TValue& v) { o.SetReadOnly(v.AsBool()); })
         .Value<TMemo>("WordWrap", [](TMemo& o, const TValue& v) { o.SetWordWrap(v.AsBool()); })

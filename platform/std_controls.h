@@ -35,7 +35,31 @@ class QAbstractScrollArea;
 // Shows the scroll bars a text box asks for: always where it has one, never where it has none.
 void ApplyScrollBars(QAbstractScrollArea* area, TScrollStyle style);
 
-class TMemo : public TWinControl {
+// What the text boxes have in common: read-only or not, scroll bars, word wrap. Changing a setting
+// touches only that setting of the window; the text itself is shown by the box's own class.
+class TCustomMemo : public TWinControl {
+public:
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool v);
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle v);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool v);
+
+protected:
+    explicit TCustomMemo(TComponent* AOwner);
+    void InitWidget() override;
+    // Applies the three settings (and the colour) to the window, which exists.
+    virtual void ApplySettings() = 0;
+    // Puts the box's text into the window, which exists.
+    virtual void ShowContent() = 0;
+
+    bool FReadOnly = false;
+    TScrollStyle FScrollBars = ssNone;
+    bool FWordWrap = true;
+};
+
+class TMemo : public TCustomMemo {
 public:
     explicit TMemo(TComponent* AOwner);
     std::string ClassName() const override { return "TMemo"; }
@@ -46,23 +70,14 @@ public:
     std::string Text() const;
     void SetText(const std::string& v);
     void Clear() { SetLines({}); }
-    bool ReadOnly() const { return FReadOnly; }
-    void SetReadOnly(bool v);
-    TScrollStyle ScrollBars() const { return FScrollBars; }
-    void SetScrollBars(TScrollStyle v);
-    bool WordWrap() const { return FWordWrap; }
-    void SetWordWrap(bool v);
 
 protected:
     QWidget* CreateWidget(QWidget* parentWidget) override;
-    void InitWidget() override;
+    void ApplySettings() override;
+    void ShowContent() override;
 
 private:
-    void SyncWidget();
     std::vector<std::string> FLines;
-    bool FReadOnly = false;
-    TScrollStyle FScrollBars = ssNone;
-    bool FWordWrap = true;
     bool FSyncing = false;
 };
 
