@@ -99,3 +99,20 @@ dismiss_help() {
   wmctrl -i -c "$(window_titled "Help")"
   wait_for 30 no_window_titled "Help" || fail "the help window did not close"
 }
+
+# start_on_the_photo: starts the program, closes the help window that opens by itself and waits
+# until the photograph is drawn; sets SETUP_WINDOW, PHOTO_X and PHOTO_Y.
+start_on_the_photo() {
+  start_setup
+  wait_setup_window
+  dismiss_help
+  wait_photo
+}
+
+# choose_menu_entry MENU_KEY KEY...: opens a menu of the main window by its key, then presses the keys.
+choose_menu_entry() {
+  xdotool windowactivate --sync "$SETUP_WINDOW"
+  xdotool key --clearmodifiers "alt+$1"
+  sleep 0.3
+  xdotool key "${@:2}"
+}

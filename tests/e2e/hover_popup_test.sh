@@ -3,10 +3,7 @@
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/e2e-lib.sh"
 
-start_setup
-wait_setup_window
-dismiss_help
-wait_photo
+start_on_the_photo
 
 move_to_photo 432 108
 wait_for 30 window_titled "Dip Switches" || fail "moving onto the DIP-switch circle opened no \"Dip Switches\" window"

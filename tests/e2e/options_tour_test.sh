@@ -3,18 +3,13 @@
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/e2e-lib.sh"
 
-start_setup
-wait_setup_window
-dismiss_help
-wait_photo
+start_on_the_photo
 
 entries=("PCI/104 Connector" "PC/104 Connector" "Header 1" "Header 2")
 for i in "${!entries[@]}"; do
-  xdotool windowactivate --sync "$SETUP_WINDOW"
-  xdotool key --clearmodifiers alt+o
-  sleep 0.3
-  for ((k = 0; k < i; ++k)); do xdotool key Down; done
-  xdotool key Return
+  downs=()
+  for ((k = 0; k < i; ++k)); do downs+=(Down); done
+  choose_menu_entry o "${downs[@]}" Return
   wait_for 30 window_titled "${entries[$i]}" || fail "entry $((i + 1)) of Options did not open \"${entries[$i]}\""
   if (( i < ${#entries[@]} - 1 )); then
     wmctrl -i -c "$(window_titled "${entries[$i]}")"
