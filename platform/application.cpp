@@ -142,6 +142,11 @@ int TApplication::MessageBox(const std::string& Text, const std::string& Caption
     size_t defaultIndex = (Flags >> 8) & 0xF;
     if (defaultIndex < buttons.size()) box.setDefaultButton(buttons[defaultIndex].first);
     if (Flags & MB_TOPMOST) box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (Flags & MB_SETFOREGROUND) {
+        box.show();
+        box.raise();
+        box.activateWindow();
+    }
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     for (const auto& [b, id] : buttons)

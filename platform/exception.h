@@ -22,3 +22,9 @@ class EOutOfResources : public Exception {
 public:
     using Exception::Exception;
 };
+
+// An index outside a list, or a list asked to hold more than it can.
+class EListError : public Exception {
+public:
+    using Exception::Exception;
+};

@@ -2,6 +2,7 @@
 
 #include "class_registry.h"
 #include "combo_box.h"
+#include "list_box.h"
 #include "custom_panel.h"
 #include "form.h"
 #include "graphic_control.h"
@@ -153,6 +154,13 @@ void RegisterComboBox() {
         })
         .Event<TComboBox, TNotifyEvent>("OnChange", [](TComboBox& o, TNotifyEvent e) { o.OnChange = e; });
 }
+
+void RegisterListBox() {
+    auto& c = RegisterComponentClass<TListBox>("TListBox", "TWinControl");
+    c.Value<TListBox>("Items.Strings", [](TListBox& o, const TValue& v) { o.SetItems(v.AsStrings()); })
+        .Value<TListBox>("ItemIndex", [](TListBox& o, const TValue& v) { o.SetItemIndex(v.AsInt32()); })
+        .Value<TListBox>("ItemHeight", [](TListBox&, const TValue& v) { v.AsInt(); });
+}
 } // namespace
 
 void RegisterPlatformClasses() {
@@ -164,5 +172,6 @@ void RegisterPlatformClasses() {
     RegisterForm();
     RegisterMenus();
     RegisterComboBox();
+    RegisterListBox();
     RegisterStdControls();
 }

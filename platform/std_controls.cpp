@@ -123,6 +123,8 @@ QWidget* TMemo::CreateWidget(QWidget* parentWidget) {
 void TMemo::ApplySettings() {
     auto* edit = static_cast<QPlainTextEdit*>(FWidget);
     edit->setReadOnly(FReadOnly);
+    // A read-only box still lets the user select its text from the keyboard and copy it.
+    if (FReadOnly) edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     edit->setFont(ToQFont(FFont));
     ApplyScrollBars(edit, FScrollBars);
     edit->setLineWrapMode(FWordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);

@@ -147,6 +147,7 @@ constexpr unsigned MB_RETRYCANCEL = 0x5;
 constexpr unsigned MB_ICONSTOP = 0x10;
 constexpr unsigned MB_ICONQUESTION = 0x20;
 constexpr unsigned MB_ICONWARNING = 0x30;
+constexpr unsigned MB_ICONEXCLAMATION = MB_ICONWARNING;
 constexpr unsigned MB_ICONINFORMATION = 0x40;
 constexpr unsigned MB_DEFBUTTON2 = 0x100;
 constexpr unsigned MB_TOPMOST = 0x40000;

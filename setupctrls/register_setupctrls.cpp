@@ -89,7 +89,7 @@ void RegisterSetupSupporter() {
         .Value<S>("Channels", [](S& o, const TValue& v) { o.Channels = ByteValue(v); })
         .Value<S>("ChangeButtons", [](S& o, const TValue& v) { o.ChangeButtons = v.AsBool(); })
         .Value<S>("bSeries", [](S& o, const TValue& v) { o.bSeries = v.AsBool(); })
-        .Event<S, TNotifyEvent>("OnBeginCalib", [](S& o, TNotifyEvent e) { o.OnBeginCalib = e; })
+        .Event<S, TNotifyEvent>("OnBeginCalib", [](S& o, TNotifyEvent e) { o.SetOnBeginCalib(e); })
         .Event<S, TPCIEvent>("OnGetCardString", [](S& o, TPCIEvent e) { o.OnGetCardString = e; })
         .Event<S, TCalibEvent>("OnGetCalibString", [](S& o, TCalibEvent e) { o.OnGetCalibString = e; })
         .Event<S, TNotifyEvent>("OnStopButtonClick", [](S& o, TNotifyEvent e) { o.OnStopButtonClick = e; })

@@ -128,3 +128,30 @@ TTechForm::TTechForm(TComponent* AOwner, TSetupSupporter& Supporter) : TForm(AOw
     CloseButton->SetLeft((ClientWidth() - CloseButton->Width()) / 2);
     CloseButton->SetAnchors({akBottom});
 }
+
+TPCIForm::TPCIForm(TComponent* AOwner, TSetupSupporter& Supporter) : TForm(AOwner) {
+    SetBounds(Left(), Top(), 320, 240);
+    SetName("PCIForm");
+    SetCaption(Supporter.CardName() + " Cards installed");
+    SetFormStyle(fsStayOnTop);
+    SetPosition(poDefault);
+    SetVisible(true);
+
+    PCIMemo = new TMemo(this);
+    PCIMemo->SetName("PCIMemo");
+    PCIMemo->SetText("PCIMemo"); // a new memo shows its name until it is filled
+    PCIMemo->SetParent(this);
+    PCIMemo->SetBounds(8, 8, 305, 89);
+    PCIMemo->Font().SetName("Arial");
+    PCIMemo->Font().SetSize(10);
+    PCIMemo->Font().SetStyle({fsBold});
+    PCIMemo->SetReadOnly(true);
+    PCIMemo->SetScrollBars(ssVertical);
+
+    // Centred in the window's outer width as first made; the fit below moves it with the memo.
+    CloseButton = CloseButtonFor(*this, Supporter, (Width() - 73) / 2, 105);
+
+    FitClientToChildren(*this);
+    PCIMemo->SetAnchors({akLeft, akTop, akRight, akBottom});
+    CloseButton->SetAnchors({akBottom});
+}

@@ -1,4 +1,5 @@
-// The help window ("How to use this program") and the technical-support window, built in code.
+// The support windows, built in code: help ("How to use this program"), technical support and
+// the installed-cards list.
 #pragma once
 
 #include "platform/form.h"
@@ -32,5 +33,16 @@ public:
     std::string ClassName() const override { return "TTechForm"; }
 
     TMemo* TechMemo = nullptr;
+    TButton* CloseButton = nullptr;
+};
+
+class TPCIForm : public TForm {
+public:
+    // Builds the window owned by the main window and shows it at once, still empty, so that it
+    // is on screen while the cards are read.
+    TPCIForm(TComponent* AOwner, TSetupSupporter& Supporter);
+    std::string ClassName() const override { return "TPCIForm"; }
+
+    TMemo* PCIMemo = nullptr;
     TButton* CloseButton = nullptr;
 };

@@ -4,12 +4,26 @@
 #include "platform/application.h"
 #include "platform/exception.h"
 #include "platform/form.h"
+#include "platform/list_box.h"
+#include "platform/menus.h"
+#include "platform/registry.h"
 #include "platform/screen.h"
 #include "platform/std_controls.h"
+
+#include <array>
+#include <cstring>
 
 namespace {
 constexpr unsigned HelpTimerId = 1;
 constexpr unsigned TimerInterval = 100; // milliseconds
+
+constexpr std::size_t RecordSize = sizeof(PCI_COMMON_CONFIG);
+constexpr std::size_t MaxRecords = 64;
+
+std::uint16_t VendorOf(const PCI_COMMON_CONFIG& record) {
+    const auto* b = reinterpret_cast<const std::uint8_t*>(&record);
+    return static_cast<std::uint16_t>(b[0] | b[1] << 8);
+}
 } // namespace
 
 TSetupSupporter::TSetupSupporter(TComponent* AOwner)
@@ -50,17 +64,91 @@ void TSetupSupporter::DeferredSetup() {
     FHelpForm = new THelpForm(windowOwner, *this, Screen ? Screen->Height() : 0);
     FTechForm = new TTechForm(windowOwner, *this);
 
-    // The installed-cards listing is made only for a program that can name cards; this board's
-    // program cannot, so a card counts as found.
-    const bool cardFound = true;
+    // Only a program that can name cards gets the listing; for any other a card counts as found.
+    bool cardFound = true;
+    if (OnGetCardString) {
+        try {
+            cardFound = BuildCardsListing(main);
+        } catch (...) {
+            // The cards could not be read: say why, then go on as if none were recorded, so that
+            // the title and the help window still come.
+            if (Application) Application->HandleException(this);
+            cardFound = false;
+        }
+    }
 
-    if (cardFound)
+    if (cardFound) {
         label->SetCaption(cardName + (bSeries ? " Series" : "") + " Setup Program");
-    else
+    } else {
+        if (FPCIForm) FPCIForm->PCIMemo->SetText("No Card Found In Registry");
         label->SetCaption("No " + cardName + (bSeries ? " Series Card" : "") + " Found");
+    }
 
     FHelpPending = true;
     UpdateTimer();
+}
+
+bool TSetupSupporter::BuildCardsListing(TForm* Main) {
+    AddCardsMenuEntry(Main);
+    FPCIForm = new TPCIForm(Main ? static_cast<TComponent*>(Main) : this, *this);
+    return ListCards();
+}
+
+void TSetupSupporter::AddCardsMenuEntry(TForm* Main) {
+    TMainMenu* menu = Main ? Main->Menu() : nullptr;
+    if (!menu) return;
+    TMenuItem* items = menu->Items();
+    for (int i = 0; i < items->Count(); ++i) {
+        TMenuItem* file = items->Items(i);
+        if (file->Caption() != "&File") continue;
+        auto* entry = new TMenuItem(file);
+        entry->SetName("DisplayPCI");
+        entry->SetCaption("Display " + CardName() + " Cards Installed");
+        entry->OnClick = TNotifyEvent::Of<&TSetupSupporter::DisplayPCIClick>(this);
+        file->Insert(0, entry);
+        return;
+    }
+}
+
+// Reads the records of the card enumeration and lists the maker's cards that the application can
+// name. A registry error leaves here before the memo is touched.
+bool TSetupSupporter::ListCards() {
+    std::array<PCI_COMMON_CONFIG, MaxRecords> records{};
+    std::size_t recordCount = 0;
+    std::int32_t count = 0;
+    {
+        TRegistry reg;
+        reg.SetRootKey(HKEY_LOCAL_MACHINE);
+        reg.OpenKey(TSysfsPciRegistryStore::EnumerationKey, true);
+        try {
+            count = reg.ReadInteger("NumDevices");
+        } catch (const ERegistryException&) {
+            count = 0;
+        }
+        if (count > 0) {
+            // Data longer than the count promises is refused; beyond the 64 records the buffer
+            // holds, whole records are ignored.
+            std::vector<std::uint8_t> data =
+                reg.ReadBinaryData("PCICommonConfig", static_cast<std::size_t>(count) * RecordSize);
+            recordCount = std::min(data.size() / RecordSize, MaxRecords);
+            if (recordCount > 0) std::memcpy(records.data(), data.data(), recordCount * RecordSize);
+        }
+        reg.CloseKey();
+    }
+    if (count <= 0) return false;
+
+    bool cardFound = false;
+    std::vector<std::string> lines;
+    FPCIForm->PCIMemo->Clear();
+    for (std::size_t i = 0; i < recordCount; ++i) {
+        if (VendorOf(records[i]) != MakerVendorID) continue;
+        std::string line = OnGetCardString(this, &records[i]);
+        if (line.empty()) continue;
+        lines.push_back(std::move(line));
+        FPCIForm->PCIMemo->SetLines(lines);
+        cardFound = true;
+    }
+    return cardFound;
 }
 
 void TSetupSupporter::UpdateTimer() {
@@ -85,7 +173,86 @@ void TSetupSupporter::TimerTick() {
         UpdateTimer();
         return;
     }
-    // A calibration pass would run here; this board declares no calibration channels.
+    CalibrationPass();
+}
+
+void TSetupSupporter::SetOnBeginCalib(const TNotifyEvent& v) {
+    FOnBeginCalib = v;
+    UpdateTimer();
+}
+
+void TSetupSupporter::SetCalibrating(bool Value) {
+    if (Value == FCalibrating) return;
+    FCalibrating = Value;
+    UpdateTimer();
+}
+
+void TSetupSupporter::SetCalibGroups(std::vector<TCalibGroup> Groups) {
+    if (Groups.size() > MaxCalibGroups)
+        throw EListError("A calibration has at most " + std::to_string(MaxCalibGroups) + " display groups");
+    FCalibGroups = std::move(Groups);
+}
+
+void TSetupSupporter::CalibrationPass() {
+    // A handler that runs a message loop of its own lets ticks through; they must not start a
+    // second pass inside this one.
+    if (FInPass) return;
+    FInPass = true;
+    struct TPassEnd {
+        bool& f;
+        ~TPassEnd() { f = false; }
+    } passEnd{FInPass};
+
+    if (FOnBeginCalib) FOnBeginCalib(this);
+    if (!OnGetCalibString) {
+        SetCalibrating(false);
+        if (Application)
+            Application->MessageBox("Error: calibration begun, but OnGetCalibString isn't assigned.",
+                                    "OnGetCalibString Not Assigned",
+                                    MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND | MB_TOPMOST);
+        RestoreStartButtons();
+        return;
+    }
+    for (const TCalibGroup& group : FCalibGroups)
+        if (TControl* hidden = group.HiddenControl()) hidden->SetVisible(false);
+    bool itsAllBad = true;
+    for (unsigned channel = 0; channel < Channels; ++channel) {
+        const auto ch = static_cast<std::uint8_t>(channel);
+        ShowChannelResult(ch, OnGetCalibString(this, ch, itsAllBad));
+    }
+    if (!itsAllBad) return;
+    // Off before the box opens, so that no tick arrives while it is open.
+    SetCalibrating(false);
+    const int answer =
+        Application ? Application->MessageBox(
+                          "Total A/D failure. The card may not be installed, or it may be installed at a different "
+                          "base address.",
+                          "Total A/D failure",
+                          MB_RETRYCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON2 | MB_SETFOREGROUND | MB_TOPMOST)
+                    : IDCANCEL;
+    if (answer == IDRETRY)
+        SetCalibrating(true);
+    else
+        RestoreStartButtons();
+}
+
+void TSetupSupporter::ShowChannelResult(std::uint8_t Channel, const std::string& Text) {
+    const std::string line = "Channel " + std::to_string(Channel) + "\t" + Text;
+    for (const TCalibGroup& group : FCalibGroups) {
+        TListBox* list = group.ResultList();
+        // Items are replaced, never added: a list without an item for this channel shows nothing.
+        if (list && Channel < list->Count()) list->SetItem(Channel, line);
+    }
+}
+
+void TSetupSupporter::RestoreStartButtons() {
+    if (ChangeButtons)
+        for (const TCalibGroup& group : FCalibGroups)
+            if (TButton* button = group.ToggleButton()) {
+                button->OnClick = OnStartButtonClick;
+                button->SetCaption("Start");
+            }
+    SetCalibrating(false);
 }
 
 void TSetupSupporter::CloseButtonClick(TObject* Sender) {
