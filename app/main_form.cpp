@@ -31,32 +31,26 @@ void RegisterSetupProgram() {
 
 TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     ReadComponentResource("TMAINFORM", *this);
-    BindField(MainMenu1, "MainMenu1");
-    BindField(File1, "File1");
-    BindField(Help1, "Help1");
-    BindField(Howtousethisprogram1, "Howtousethisprogram1");
-    BindField(Exit2, "Exit2");
-    BindField(TechnicalSupport1, "TechnicalSupport1");
-    BindField(BoardImage1, "BoardImage1");
-    BindField(SetSup, "SetSup");
-    BindField(PCI104Highlight, "PCI104Highlight");
-    BindField(PC104Highlight, "PC104Highlight");
-    BindField(header1highlight, "header1highlight");
-    BindField(header2highlight, "header2highlight");
-    BindField(PCI104Panel, "PCI104Panel");
-    BindField(PC104Panel, "PC104Panel");
-    BindField(Header1Panel, "Header1Panel");
-    BindField(Header2Panel, "Header2Panel");
-    BindField(dipSwitchHighlight, "dipSwitchHighlight");
-    BindField(switchPanel, "switchPanel");
-    BindField(DipSwitch1, "DipSwitch1");
-    BindField(ComboBox1, "ComboBox1");
-}
-
-template <typename T>
-void TMainForm::BindField(T*& field, const char* name) {
-    field = dynamic_cast<T*>(FindComponent(name));
-    if (!field) throw EReadError(std::string("TMAINFORM: the board description has no component ") + name + " of the expected class");
+    BindComponent(*this, MainMenu1, "MainMenu1", "TMAINFORM");
+    BindComponent(*this, File1, "File1", "TMAINFORM");
+    BindComponent(*this, Help1, "Help1", "TMAINFORM");
+    BindComponent(*this, Howtousethisprogram1, "Howtousethisprogram1", "TMAINFORM");
+    BindComponent(*this, Exit2, "Exit2", "TMAINFORM");
+    BindComponent(*this, TechnicalSupport1, "TechnicalSupport1", "TMAINFORM");
+    BindComponent(*this, BoardImage1, "BoardImage1", "TMAINFORM");
+    BindComponent(*this, SetSup, "SetSup", "TMAINFORM");
+    BindComponent(*this, PCI104Highlight, "PCI104Highlight", "TMAINFORM");
+    BindComponent(*this, PC104Highlight, "PC104Highlight", "TMAINFORM");
+    BindComponent(*this, header1highlight, "header1highlight", "TMAINFORM");
+    BindComponent(*this, header2highlight, "header2highlight", "TMAINFORM");
+    BindComponent(*this, PCI104Panel, "PCI104Panel", "TMAINFORM");
+    BindComponent(*this, PC104Panel, "PC104Panel", "TMAINFORM");
+    BindComponent(*this, Header1Panel, "Header1Panel", "TMAINFORM");
+    BindComponent(*this, Header2Panel, "Header2Panel", "TMAINFORM");
+    BindComponent(*this, dipSwitchHighlight, "dipSwitchHighlight", "TMAINFORM");
+    BindComponent(*this, switchPanel, "switchPanel", "TMAINFORM");
+    BindComponent(*this, DipSwitch1, "DipSwitch1", "TMAINFORM");
+    BindComponent(*this, ComboBox1, "ComboBox1", "TMAINFORM");
 }
 
 std::any TMainForm::MethodAddress(const std::string& AName) {

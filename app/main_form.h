@@ -48,10 +48,6 @@ public:
     TRadioPanel* switchPanel = nullptr;
     TDipSwitch* DipSwitch1 = nullptr;
     TComboBox* ComboBox1 = nullptr;
-
-private:
-    template <typename T>
-    void BindField(T*& field, const char* name);
 };
 
 extern TMainForm* MainForm;

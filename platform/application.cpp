@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 
 TApplication* Application = nullptr;
@@ -39,6 +40,12 @@ TApplication::~TApplication() {
 void TApplication::RegisterCreatedForm(TForm* form) {
     if (!FMainForm) FMainForm = form;
     form->AfterConstruction();
+}
+
+void TApplication::ReportStartFailure(const std::exception& e) {
+    // Without its main window the program has nothing to show but the reason.
+    std::fprintf(stderr, "%s: %s\n", FTitle.c_str(), e.what());
+    MessageBox(std::string("The set-up program cannot start: ") + e.what(), FTitle, MB_OK | MB_ICONSTOP);
 }
 
 int TApplication::Run() {

@@ -31,6 +31,18 @@ public:
         Reference = form;
         RegisterCreatedForm(form);
     }
+    // Creates the main form, then runs the message loop; returns the exit code. A form that
+    // cannot be made (its description is broken) is reported and gives exit code 1.
+    template <typename T>
+    int RunMainForm(T*& Reference) {
+        try {
+            CreateForm(Reference);
+        } catch (const std::exception& e) {
+            ReportStartFailure(e);
+            return 1;
+        }
+        return Run();
+    }
     TForm* MainForm() const { return FMainForm; }
     void SetMainForm(TForm* form) { FMainForm = form; }
 
@@ -64,6 +76,7 @@ public:
 
 private:
     void RegisterCreatedForm(TForm* form);
+    void ReportStartFailure(const std::exception& e);
     void Idle();
 
     std::unique_ptr<QApplication> FQtApp;

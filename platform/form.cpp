@@ -100,7 +100,6 @@ void TForm::InitWidget() {
     TRect m = FrameMargins();
     FSyncingGeometry = true;
     w->resize(std::max(1, FWidth - m.Left - m.Right), std::max(1, FHeight - m.Top - m.Bottom));
-    if (FPosition == poDesigned) w->move(FLeft, FTop);
     FSyncingGeometry = false;
     LayoutWindow();
 }
@@ -236,7 +235,12 @@ void TForm::BoundsChanged(const TRect& OldBounds) {
         TRect m = FrameMargins();
         FSyncingGeometry = true;
         FWidget->resize(std::max(1, FWidth - m.Left - m.Right), std::max(1, FHeight - m.Top - m.Bottom));
-        if (FPosition == poDesigned || FShownOnce) FWidget->move(FLeft, FTop);
+        // The place is given to the window when it is first shown (PlaceForFirstShow): a window
+        // once moved is never again placed by the window manager. After that a change of size
+        // alone leaves the window where it is, as the window manager may not have reported its
+        // place yet.
+        const bool moved = OldBounds.Left != FLeft || OldBounds.Top != FTop;
+        if (FShownOnce && moved) FWidget->move(FLeft, FTop);
         FSyncingGeometry = false;
         LayoutWindow();
     }
@@ -304,6 +308,11 @@ void TForm::PlaceForFirstShow() {
         FSyncingGeometry = false;
     };
     switch (FPosition) {
+    case poDesigned:
+        FSyncingGeometry = true;
+        w->move(FLeft, FTop);
+        FSyncingGeometry = false;
+        break;
     case poScreenCenter:
     case poDesktopCenter:
         if (QScreen* s = QGuiApplication::primaryScreen()) centreOn(s->geometry());

@@ -12,13 +12,15 @@
 // ([akLeft, akTop]), string lists (( 'one' 'two' )) and byte blocks ({ 0A54 ... }).
 #pragma once
 
+#include "component.h"
+#include "exception.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 #include <string>
 #include <string_view>
 
-class TComponent;
 
 // Reads the description into Root: creates every component with Root as owner, sets the
 // properties in stream order, binds handlers by name, resolves component references once the
@@ -35,3 +37,12 @@ void RegisterResource(const std::string& name, const unsigned char* data, std::s
 std::string_view FindResource(const std::string& name);
 // Reads the resource of that name into Root; a missing resource is an EReadError too.
 void ReadComponentResource(const std::string& name, TComponent& Root);
+
+// Sets a form's field to the component of that name that its description made; raises EReadError
+// naming the resource when there is none of the field's class.
+template <typename T>
+void BindComponent(TComponent& Root, T*& Field, const std::string& Name, const std::string& ResourceName) {
+    Field = dynamic_cast<T*>(Root.FindComponent(Name));
+    if (!Field)
+        throw EReadError(ResourceName + ": the description has no component " + Name + " of the expected class");
+}

@@ -130,11 +130,11 @@ TTechForm::TTechForm(TComponent* AOwner, TSetupSupporter& Supporter) : TForm(AOw
 }
 
 TPCIForm::TPCIForm(TComponent* AOwner, TSetupSupporter& Supporter) : TForm(AOwner) {
+    SetPosition(poDefault);
     SetBounds(Left(), Top(), 320, 240);
     SetName("PCIForm");
     SetCaption(Supporter.CardName() + " Cards installed");
     SetFormStyle(fsStayOnTop);
-    SetPosition(poDefault);
     SetVisible(true);
 
     PCIMemo = new TMemo(this);
