@@ -17,9 +17,9 @@ fail() { echo "FAIL: $*"; exit 1; }
 set -E
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND exited with $?"' ERR
 
-# start_setup: starts the program in the background; sets SETUP_PID.
+# start_setup [ARG...]: starts the program in the background with those arguments; sets SETUP_PID.
 start_setup() {
-  "$SETUP_EXE" >"$E2E_WORKDIR/setup.log" 2>&1 &
+  "$SETUP_EXE" "$@" >"$E2E_WORKDIR/setup.log" 2>&1 &
   SETUP_PID=$!
 }
 
