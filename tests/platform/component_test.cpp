@@ -1,9 +1,12 @@
 // Components and controls: ownership, names, parents and stacking.
 #include "platform/custom_panel.h"
 #include "platform/exception.h"
+#include "platform/form.h"
 #include "platform/graphic_control.h"
 
 #include <gtest/gtest.h>
+
+#include <QWidget>
 
 #include <string>
 #include <vector>
@@ -89,6 +92,27 @@ TEST(Method, EventsCompareByObjectAndCode) {
     EXPECT_NE(e1, TNotifyEvent::Of<&Target::A>(&t2));
     EXPECT_NE(e1, TNotifyEvent::Of<&Target::B>(&t1));
     EXPECT_FALSE(TNotifyEvent().Assigned());
+}
+
+// A window moved even once is never again placed by the window manager, so a form gets its place
+// only when first shown, and only when it has one of its own.
+TEST(Form, PlaceIsGivenAtFirstShowAndOnlyToWindowsWithAPlace) {
+    TComponent owner(nullptr);
+    auto* placed = new TForm(&owner);
+    placed->SetBounds(40, 50, 300, 200);
+    EXPECT_FALSE(placed->Widget()->testAttribute(Qt::WA_Moved));
+    placed->SetVisible(true);
+    EXPECT_EQ(placed->Widget()->pos(), QPoint(40, 50));
+
+    auto* unplaced = new TForm(&owner);
+    unplaced->SetPosition(poDefault);
+    unplaced->SetBounds(40, 50, 300, 200);
+    unplaced->SetVisible(true);
+    EXPECT_FALSE(unplaced->Widget()->testAttribute(Qt::WA_Moved)) << "the window manager places it";
+    unplaced->SetClientWidth(400); // a new size alone leaves it where it is
+    EXPECT_FALSE(unplaced->Widget()->testAttribute(Qt::WA_Moved));
+    unplaced->SetBounds(10, 20, unplaced->Width(), unplaced->Height());
+    EXPECT_EQ(unplaced->Widget()->pos(), QPoint(10, 20));
 }
 
 } // namespace
