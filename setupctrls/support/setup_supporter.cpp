@@ -67,13 +67,13 @@ void TSetupSupporter::DeferredSetup() {
     // Only a program that can name cards gets the listing; for any other a card counts as found.
     bool cardFound = true;
     if (OnGetCardString) {
+        cardFound = false;
         try {
-            cardFound = BuildCardsListing(main);
+            BuildCardsListing(main, cardFound);
         } catch (...) {
-            // The cards could not be read: say why, then go on as if none were recorded, so that
-            // the title and the help window still come.
+            // The cards could not be read (or named): say why, then go on with the lines listed
+            // so far, so that the title and the help window still come.
             if (Application) Application->HandleException(this);
-            cardFound = false;
         }
     }
 
@@ -88,10 +88,10 @@ void TSetupSupporter::DeferredSetup() {
     UpdateTimer();
 }
 
-bool TSetupSupporter::BuildCardsListing(TForm* Main) {
+void TSetupSupporter::BuildCardsListing(TForm* Main, bool& CardFound) {
     AddCardsMenuEntry(Main);
     FPCIForm = new TPCIForm(Main ? static_cast<TComponent*>(Main) : this, *this);
-    return ListCards();
+    ListCards(CardFound);
 }
 
 void TSetupSupporter::AddCardsMenuEntry(TForm* Main) {
@@ -111,8 +111,9 @@ void TSetupSupporter::AddCardsMenuEntry(TForm* Main) {
 }
 
 // Reads the records of the card enumeration and lists the maker's cards that the application can
-// name. A registry error leaves here before the memo is touched.
-bool TSetupSupporter::ListCards() {
+// name; CardFound is set as soon as one line is listed. A registry error leaves here before the
+// memo is touched.
+void TSetupSupporter::ListCards(bool& CardFound) {
     std::array<PCI_COMMON_CONFIG, MaxRecords> records{};
     std::size_t recordCount = 0;
     std::int32_t count = 0;
@@ -135,9 +136,8 @@ bool TSetupSupporter::ListCards() {
         }
         reg.CloseKey();
     }
-    if (count <= 0) return false;
+    if (count <= 0) return;
 
-    bool cardFound = false;
     std::vector<std::string> lines;
     FPCIForm->PCIMemo->Clear();
     for (std::size_t i = 0; i < recordCount; ++i) {
@@ -146,9 +146,8 @@ bool TSetupSupporter::ListCards() {
         if (line.empty()) continue;
         lines.push_back(std::move(line));
         FPCIForm->PCIMemo->SetLines(lines);
-        cardFound = true;
+        CardFound = true;
     }
-    return cardFound;
 }
 
 void TSetupSupporter::UpdateTimer() {

@@ -152,10 +152,10 @@ private:
     void TimerWndProc(TMessage& Message);
     TForm* MainWindow() const;
     // Adds the File-menu entry, builds and shows the cards window and lists the cards found;
-    // true when at least one line was listed.
-    bool BuildCardsListing(TForm* Main);
+    // CardFound is set once a line is listed.
+    void BuildCardsListing(TForm* Main, bool& CardFound);
     void AddCardsMenuEntry(TForm* Main);
-    bool ListCards();
+    void ListCards(bool& CardFound);
 
     std::unique_ptr<TTimerWindow> FTimerWindow;
     bool FHelpPending = false;

@@ -46,7 +46,8 @@ TBytes Records(std::initializer_list<std::pair<std::uint16_t, std::uint16_t>> li
 
 constexpr std::uint16_t Other = 0x8086;
 
-// Names devices 1 and 2 and leaves device 3 unnamed; notes every device it is asked about.
+// Names devices 1 and 2, leaves device 3 unnamed and fails on device 4; notes every device it is
+// asked about.
 struct TCardNamer {
     std::vector<std::uint16_t> Asked;
     std::string Name(TObject* Sender, PPCI_COMMON_CONFIG PCC) {
@@ -54,6 +55,7 @@ struct TCardNamer {
         Asked.push_back(PCC->DeviceID);
         EXPECT_EQ(PCC->VendorID, MakerVendorID);
         if (PCC->DeviceID == 3) return "";
+        if (PCC->DeviceID == 4) throw Exception("cannot name device 4");
         return "HX-OCTSER device " + std::to_string(PCC->DeviceID) + " rev " + std::to_string(PCC->RevisionID);
     }
 };
@@ -159,6 +161,11 @@ TEST(CardsListing, RegistryRowsDecideTheLinesAndTheTitle) {
         {"only empty names", true, TRegValue::Integer(1), TRegValue::Binary(Record(MakerVendorID, 3)), {3}, NoCard,
          ""},
         {"only other vendors", true, TRegValue::Integer(1), TRegValue::Binary(Record(Other, 1)), {}, NoCard, ""},
+        {"a handler error keeps the lines listed before it", true, TRegValue::Integer(3),
+         TRegValue::Binary(Records({{MakerVendorID, 1}, {MakerVendorID, 4}, {MakerVendorID, 2}})), {1, 4},
+         "HX-OCTSER device 1 rev 2", "cannot name device 4"},
+        {"a handler error on the first card", true, two,
+         TRegValue::Binary(Records({{MakerVendorID, 4}, {MakerVendorID, 1}})), {4}, NoCard, "cannot name device 4"},
         {"more than 64 records: the first 64", true, TRegValue::Integer(70), TRegValue::Binary(seventy), first64,
          first64Lines, ""},
         {"NumDevices far above what is stored", true, TRegValue::Integer(0x7FFFFFFF), TRegValue::Binary(pair), {1, 2},
